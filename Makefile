@@ -1,0 +1,29 @@
+# SPDX-License-Identifier: MIT
+# make run: install what is missing, build, start the program. make test: the same, then every test.
+PRESET ?= dev
+BUILD := build/$(PRESET)
+
+.PHONY: all deps build test run clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+build: deps
+	@cmake --preset $(PRESET) --log-level=WARNING
+	@cmake --build --preset $(PRESET)
+
+test: build
+	@ctest --preset $(PRESET)
+
+run:
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: there is no display to show the window on; start one with: xvfb-run make run" >&2; \
+	  exit 1; \
+	fi
+	@$(MAKE) --no-print-directory build
+	@$(BUILD)/ui/main/selmak
+
+clean:
+	rm -rf build

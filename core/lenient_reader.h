@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace selmak {
+
+// Numbers typed by the user are read leniently: blanks, tabs and line feeds are ignored wherever
+// they stand, an optional sign, digits with at most one period and an optional exponent make the
+// number, and reading stops without complaint at the first character that cannot continue it.
+// The locale never matters: the period is the only decimal separator.
+
+// The numeral that lenient reading takes from the text, blanks and a plus sign removed, in the form
+// std::from_chars reads ("-12.5e3"). Empty when no digit can be read.
+std::string takeNumeral(std::string_view text);
+
+// The number that the text starts with; 0 when no digit can be read. A numeral beyond the range
+// of a double gives an infinity of its sign, one too small for it gives a zero of its sign.
+double readLenient(std::string_view text);
+
+// Rounds to the nearest float, as IEEE 754 does: beyond the float range, an infinity of its sign.
+float toSingle(double value);
+
+} // namespace selmak

@@ -1,0 +1,42 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# Installs the Debian 12 packages that selmak needs, and only those that are missing.
+#   tools/install-deps.sh            what building, testing and running need
+#   tools/install-deps.sh ci         that, plus what CI adds: fuzzing, sanitizers, packaging checks
+#   tools/install-deps.sh images     that, plus what tools/make-images.sh needs
+set -eu
+
+build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth"
+ci="clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream"
+images="librsvg2-bin imagemagick icoutils"
+
+wanted=$build
+for group in "$@"; do
+    case $group in
+    ci) wanted="$wanted $ci" ;;
+    images) wanted="$wanted $images" ;;
+    all) wanted="$wanted $ci $images" ;;
+    *) echo "install-deps: unknown group '$group' (ci, images, all)" >&2; exit 2 ;;
+    esac
+done
+
+missing=
+for package in $wanted; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing="$missing $package"
+done
+[ -n "$missing" ] || exit 0
+
+echo "install-deps: installing$missing"
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=sudo
+else
+    echo "install-deps: these packages are missing and there is no sudo:$missing" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+$as_root apt-get update -q
+# shellcheck disable=SC2086 # one word per package
+$as_root apt-get install -y -q --no-install-recommends $missing
