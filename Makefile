@@ -23,7 +23,7 @@ run:
 	  exit 1; \
 	fi
 	@$(MAKE) --no-print-directory build
-	@$(BUILD)/ui/main/selmak
+	@$(BUILD)/ui/selmak
 
 clean:
 	rm -rf build

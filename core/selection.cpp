@@ -10,26 +10,41 @@ namespace selmak {
 
 Selection::Selection(SizeSteps &steps, ResultView &view) : m_steps(steps), m_view(view) { }
 
-void Selection::selectByPower(std::string_view text)
+void Selection::SelectByPower(std::string_view text)
 {
     select(kPowerRating, text, m_powerValue);
+    CheckPowerRange();
 }
 
-void Selection::selectByCurrent(std::string_view text)
+void Selection::SelectByCurrent(std::string_view text)
 {
     select(kCurrentRating, text, m_currentValue);
+    CheckCurrentRange();
+}
+
+void Selection::CheckPowerRange()
+{
+    checkRange(kPowerRating, m_powerValue);
+}
+
+void Selection::CheckCurrentRange()
+{
+    checkRange(kCurrentRating, m_currentValue);
 }
 
 void Selection::select(const Rating &rating, std::string_view text, float &stored)
 {
     stored = toSingle(readLenient(text));
     // Without a class the step on show stays, and its row is shown again.
-    m_steps.select(classify(rating, stored).value_or(m_steps.rowIndex()));
+    m_steps.select(classify(rating, stored).value_or(m_steps.RowIndex()));
+}
 
-    // The labels are up to date before a warning appears. Both tests run; no value fails both.
-    if (stored < rating.minimum)
+// Runs after the labels are up to date. Both tests run; no value fails both.
+void Selection::checkRange(const Rating &rating, float value)
+{
+    if (value < rating.minimum)
         m_view.showWarning(rating.warning);
-    if (stored > rating.maximum)
+    if (value > rating.maximum)
         m_view.showWarning(rating.warning);
 }
 

@@ -15,15 +15,18 @@ class Selection
 public:
     Selection(SizeSteps &steps, ResultView &view);
 
-    void selectByPower(std::string_view text);
-    void selectByCurrent(std::string_view text);
+    void SelectByPower(std::string_view text);
+    void SelectByCurrent(std::string_view text);
 
     // The last values read, in single precision; 0 until the first selection of their kind.
-    float powerValue() const { return m_powerValue; }
-    float currentValue() const { return m_currentValue; }
+    float PowerValue() const { return m_powerValue; }
+    float CurrentValue() const { return m_currentValue; }
 
 private:
     void select(const Rating &rating, std::string_view text, float &stored);
+    void CheckPowerRange();
+    void CheckCurrentRange();
+    void checkRange(const Rating &rating, float value);
 
     SizeSteps &m_steps;
     ResultView &m_view;

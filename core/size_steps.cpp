@@ -10,31 +10,31 @@ namespace selmak {
 
 SizeSteps::SizeSteps(ResultView &view) : m_view(view) { }
 
-void SizeSteps::showRow()
+void SizeSteps::ShowRow()
 {
     m_rowIndex = std::clamp(m_rowIndex, Catalog::kFirstStep, Catalog::kLastStep);
-    fillResultLabels();
+    FillResultLabels();
 }
 
 void SizeSteps::select(int row)
 {
     m_rowIndex = row;
-    fillResultLabels();
+    FillResultLabels();
 }
 
 void SizeSteps::stepDown()
 {
     --m_rowIndex;
-    showRow();
+    ShowRow();
 }
 
 void SizeSteps::stepUp()
 {
     ++m_rowIndex;
-    showRow();
+    ShowRow();
 }
 
-void SizeSteps::fillResultLabels()
+void SizeSteps::FillResultLabels()
 {
     // A row outside the catalogue is refused before any slot changes.
     if (!Catalog::cell(Column::Power, m_rowIndex))

@@ -12,18 +12,18 @@ class SizeSteps
 public:
     explicit SizeSteps(ResultView &view);
 
-    // 0 until the first showRow(), then 1..19.
-    int rowIndex() const { return m_rowIndex; }
+    // 0 until the first ShowRow(), then 1..19.
+    int RowIndex() const { return m_rowIndex; }
 
     // Brings the step into 1..19 and shows it.
-    void showRow();
+    void ShowRow();
     // Shows the row of a matching class as it is, without the clamp.
     void select(int row);
     void stepDown();
     void stepUp();
 
 private:
-    void fillResultLabels();
+    void FillResultLabels();
 
     ResultView &m_view;
     int m_rowIndex = 0;

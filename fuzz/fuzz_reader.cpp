@@ -71,23 +71,23 @@ void checkSelection(std::string_view text, int startRow)
     selmak::test::RecordingView view;
     selmak::SizeSteps steps(view);
     selmak::Selection selection(steps, view);
-    steps.showRow();
+    steps.ShowRow();
     steps.select(startRow);
 
     const auto check = [&](const selmak::Rating &rating, float stored) {
-        require(steps.rowIndex() >= 1 && steps.rowIndex() <= 19, "the step stays in 1..19");
-        require(view.showsRow(steps.rowIndex()), "the labels show the step's row");
+        require(steps.RowIndex() >= 1 && steps.RowIndex() <= 19, "the step stays in 1..19");
+        require(view.showsRow(steps.RowIndex()), "the labels show the step's row");
         const bool inRange = stored >= rating.minimum && stored <= rating.maximum;
         require(view.warnings.size() == (inRange ? 0u : 1u), "a warning exactly when out of range");
-        require(inRange || steps.rowIndex() == startRow, "out of range keeps the step");
+        require(inRange || steps.RowIndex() == startRow, "out of range keeps the step");
         view.warnings.clear();
     };
 
-    selection.selectByPower(text);
-    check(selmak::kPowerRating, selection.powerValue());
+    selection.SelectByPower(text);
+    check(selmak::kPowerRating, selection.PowerValue());
     steps.select(startRow);
-    selection.selectByCurrent(text);
-    check(selmak::kCurrentRating, selection.currentValue());
+    selection.SelectByCurrent(text);
+    check(selmak::kCurrentRating, selection.CurrentValue());
 }
 
 } // namespace

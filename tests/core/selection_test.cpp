@@ -15,7 +15,7 @@ using test::RecordingView;
 // A window's worth of core: started as the window starts, on step 1.
 struct Started
 {
-    Started() { steps.showRow(); }
+    Started() { steps.ShowRow(); }
 
     RecordingView view;
     SizeSteps steps { view };
@@ -49,11 +49,11 @@ TEST_P(Selecting, ShowsTheStepAndWarnsOutOfRange)
     Started s;
     s.steps.select(e.startRow);
     if (e.kind == Kind::Power)
-        s.selection.selectByPower(e.text);
+        s.selection.SelectByPower(e.text);
     else
-        s.selection.selectByCurrent(e.text);
+        s.selection.SelectByCurrent(e.text);
 
-    EXPECT_EQ(s.steps.rowIndex(), e.row);
+    EXPECT_EQ(s.steps.RowIndex(), e.row);
     EXPECT_TRUE(s.view.showsRow(e.row));
     const Rating &rating = e.kind == Kind::Power ? kPowerRating : kCurrentRating;
     if (e.warns)
@@ -103,39 +103,39 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Selection, EachCallWarnsOnItsOwn)
 {
     Started s;
-    s.selection.selectByPower("0");
-    s.selection.selectByPower("0");
+    s.selection.SelectByPower("0");
+    s.selection.SelectByPower("0");
     EXPECT_EQ(s.view.warnings.size(), 2u);
 }
 
 TEST(Selection, KindsKeepTheirOwnValue)
 {
     Started s;
-    s.selection.selectByPower("7.5");
-    s.selection.selectByCurrent("30");
-    EXPECT_EQ(s.selection.powerValue(), 7.5f);
-    EXPECT_EQ(s.selection.currentValue(), 30.0f);
-    s.selection.selectByPower("1e400");
-    EXPECT_EQ(s.selection.currentValue(), 30.0f);
-    EXPECT_EQ(s.selection.powerValue(), std::numeric_limits<float>::infinity());
+    s.selection.SelectByPower("7.5");
+    s.selection.SelectByCurrent("30");
+    EXPECT_EQ(s.selection.PowerValue(), 7.5f);
+    EXPECT_EQ(s.selection.CurrentValue(), 30.0f);
+    s.selection.SelectByPower("1e400");
+    EXPECT_EQ(s.selection.CurrentValue(), 30.0f);
+    EXPECT_EQ(s.selection.PowerValue(), std::numeric_limits<float>::infinity());
 }
 
 TEST(Selection, StoresInSinglePrecision)
 {
     Started s;
-    s.selection.selectByPower("18.500005");
-    EXPECT_EQ(s.selection.powerValue(), 18.500005f);
-    EXPECT_NE(static_cast<double>(s.selection.powerValue()), 18.500005);
+    s.selection.SelectByPower("18.500005");
+    EXPECT_EQ(s.selection.PowerValue(), 18.500005f);
+    EXPECT_NE(static_cast<double>(s.selection.PowerValue()), 18.500005);
 }
 
 TEST(SizeSteps, StartsAtZeroThenShowsRowOne)
 {
     RecordingView view;
     SizeSteps steps(view);
-    EXPECT_EQ(steps.rowIndex(), 0);
+    EXPECT_EQ(steps.RowIndex(), 0);
     EXPECT_EQ(view.writes, 0);
-    steps.showRow();
-    EXPECT_EQ(steps.rowIndex(), 1);
+    steps.ShowRow();
+    EXPECT_EQ(steps.RowIndex(), 1);
     EXPECT_TRUE(view.showsRow(1));
     EXPECT_EQ(view.slot(Column::Power), "4");
     EXPECT_EQ(view.slot(Column::Current), "8.5");
@@ -162,7 +162,7 @@ TEST_P(SizeStepping, MovesOneStepWithinTheCatalogue)
         started.steps.stepUp();
     else
         started.steps.stepDown();
-    EXPECT_EQ(started.steps.rowIndex(), s.to);
+    EXPECT_EQ(started.steps.RowIndex(), s.to);
     EXPECT_TRUE(started.view.showsRow(s.to));
     EXPECT_TRUE(started.view.warnings.empty());
 }
@@ -179,21 +179,21 @@ INSTANTIATE_TEST_SUITE_P(SizeSteps, SizeStepping,
 TEST(SizeSteps, SteppingLeavesTheReadValuesAlone)
 {
     Started s;
-    s.selection.selectByPower("7.5");
+    s.selection.SelectByPower("7.5");
     s.steps.stepUp();
     s.steps.stepUp();
-    EXPECT_EQ(s.steps.rowIndex(), 5);
-    EXPECT_EQ(s.selection.powerValue(), 7.5f);
-    EXPECT_EQ(s.selection.currentValue(), 0.0f);
+    EXPECT_EQ(s.steps.RowIndex(), 5);
+    EXPECT_EQ(s.selection.PowerValue(), 7.5f);
+    EXPECT_EQ(s.selection.CurrentValue(), 0.0f);
 }
 
 TEST(SizeSteps, StepsFromTheRowKeptByAnOutOfRangeEntry)
 {
     Started s;
-    s.selection.selectByPower("30");
-    s.selection.selectByPower("999");
+    s.selection.SelectByPower("30");
+    s.selection.SelectByPower("999");
     s.steps.stepUp();
-    EXPECT_EQ(s.steps.rowIndex(), 10);
+    EXPECT_EQ(s.steps.RowIndex(), 10);
 }
 
 TEST(SizeSteps, NeverShowsTheSpareRow)
@@ -201,7 +201,7 @@ TEST(SizeSteps, NeverShowsTheSpareRow)
     Started s;
     for (int i = 0; i < 30; ++i)
         s.steps.stepUp();
-    EXPECT_EQ(s.steps.rowIndex(), 19);
+    EXPECT_EQ(s.steps.RowIndex(), 19);
     EXPECT_EQ(s.view.slot(Column::Asko), "---");
     EXPECT_EQ(s.view.slot(Column::Power), "250");
 }

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QFont;
+class QWidget;
+
+namespace selmak::ui {
+
+struct FontSpec;
+struct ControlSpec;
+struct WindowLayout;
+
+QFont toFont(const FontSpec &spec);
+
+// Lays the window out as the layout describes it: title, fixed size, font, colours, every control
+// in its starting state, the frame lines and the tab order. Controls are found by objectName.
+void buildWindow(QWidget *window, const WindowLayout &layout);
+
+} // namespace selmak::ui
