@@ -138,12 +138,18 @@ void buildWindow(QWidget *window, const WindowLayout &layout)
         buildLine(spec, layout.lineColour, window);
 
     QWidget *previous = nullptr;
+    QWidget *first = nullptr;
     for (const char *name : layout.tabOrder) {
         auto *widget = window->findChild<QWidget *>(QString::fromLatin1(name));
         if (previous)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
+        if (!first && !widget->isHidden())
+            first = widget;
     }
+    // The focus starts on the first control in tab order that is shown.
+    if (first)
+        first->setFocus();
 }
 
 } // namespace selmak::ui

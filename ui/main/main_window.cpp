@@ -77,7 +77,6 @@ void MainWindow::Form_Load()
 {
     m_steps.ShowRow();
     ApplyInitialMode();
-    control<QWidget>("exit")->setFocus();
 }
 
 void MainWindow::ApplyInitialMode()
