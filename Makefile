@@ -3,7 +3,7 @@
 PRESET ?= dev
 BUILD := build/$(PRESET)
 
-.PHONY: all deps build test run clean
+.PHONY: all deps build test run package clean
 
 all: build
 
@@ -24,6 +24,13 @@ run:
 	fi
 	@$(MAKE) --no-print-directory build
 	@$(BUILD)/ui/selmak
+
+# The Debian package, from an optimised build: build/release/selmak_*.deb
+package:
+	@tools/install-deps.sh ci
+	@cmake --preset release --log-level=WARNING
+	@cmake --build --preset release
+	@cd build/release && cpack
 
 clean:
 	rm -rf build

@@ -8,7 +8,7 @@ set -eu
 
 build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth"
 ci="clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream"
-images="librsvg2-bin imagemagick icoutils"
+images="librsvg2-bin imagemagick icoutils icnsutils"
 
 wanted=$build
 for group in "$@"; do

@@ -13,7 +13,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(selmak::ui::kApplicationVersion);
     QApplication::setOrganizationName(selmak::ui::kOrganizationName);
     QGuiApplication::setDesktopFileName(selmak::ui::kDesktopId);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/selmak.png")));
+    QIcon icon;
+    for (int size : { 16, 32, 48, 128 })
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/example.tarvis.selmak.png").arg(size));
+    QApplication::setWindowIcon(icon);
     selmak::ui::substituteMissingFaces();
 
     selmak::ui::MainWindow window;
