@@ -15,7 +15,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(selmak::ui::kDesktopId);
     QIcon icon;
     for (int size : { 16, 32, 48, 128 })
-        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/example.tarvis.selmak.png").arg(size));
+        icon.addFile(
+            QStringLiteral(":/icons/hicolor/%1x%1/apps/example.tarvis.selmak.png").arg(size));
     QApplication::setWindowIcon(icon);
     selmak::ui::substituteMissingFaces();
 
