@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <limits>
+
 namespace selmak::ui {
 namespace {
 
@@ -44,8 +46,11 @@ QWidget *createWidget(const ControlSpec &spec, QWidget *parent)
         picture->setFocusPolicy(Qt::TabFocus);
         return picture;
     }
-    case ControlKind::TextBox:
-        return new QLineEdit(caption, parent);
+    case ControlKind::TextBox: {
+        auto *box = new QLineEdit(caption, parent);
+        box->setMaxLength(std::numeric_limits<int>::max()); // a text box has no length limit
+        return box;
+    }
     case ControlKind::Option: {
         auto *option = new QRadioButton(caption, parent);
         option->setChecked(spec.initially == Initially::Checked);
