@@ -86,8 +86,8 @@ void tst_Twips::everyControlLiesInsideTheWindow()
 {
     const WindowLayout &layout = mainLayout();
     const QRect window = toPixels(layout.clientArea);
-    for (const ControlSpec &spec : layout.controls)
-        QVERIFY2(window.contains(toPixels(spec.twips)), spec.name);
+    for (const ControlRow &row : layout.controls)
+        QVERIFY2(window.contains(toPixels(row.twips)), row.name);
 }
 
 QTEST_APPLESS_MAIN(tst_Twips)

@@ -10,8 +10,8 @@ constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kBlue = qRgb(0, 0, 255);
 constexpr QRgb kGrey = qRgb(128, 128, 128);
 // No control sets a font of its own: all take the dialog's, the classic dialog face.
-constexpr FontSpec kDialogFont { "MS Sans Serif", 8.25 };
-constexpr FontSpec kDefaultFont {};
+constexpr FontStyle kDialogFont { "MS Sans Serif", 8.25 };
+constexpr FontStyle kDefaultFont {};
 
 // The sentence, the developer line and the e-mail line each start a line of their own.
 constexpr const char *kDescription
@@ -23,7 +23,7 @@ constexpr const char *kDescription
 using K = ControlKind;
 
 // Left, top, width and height in twips. The title and version are set when the dialog loads.
-constexpr std::array kControls = std::to_array<ControlSpec>({
+constexpr std::array kControls = std::to_array<ControlRow>({
     { "Picture1",
       K::Picture,
       ":/images/about.jpg",
@@ -56,7 +56,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
       true },
 });
 
-constexpr std::array kLines = std::to_array<LineSpec>({
+constexpr std::array kLines = std::to_array<LineRow>({
     { "Line1", { 90, 2685 }, { 5654, 2685 } },
 });
 

@@ -23,17 +23,16 @@ void setColourEverywhere(QPalette &palette, QPalette::ColorRole role, QRgb rgb)
         palette.setColor(group, role, QColor::fromRgb(rgb));
 }
 
-QWidget *createWidget(const ControlSpec &spec, QWidget *parent)
+QWidget *createWidget(const ControlRow &row, QWidget *parent)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(row.caption);
+    switch (row.kind) {
     case ControlKind::Label:
     case ControlKind::HotSpot: {
-        QLabel *label
-            = spec.kind == ControlKind::HotSpot ? new HotSpot(parent) : new QLabel(parent);
+        QLabel *label = row.kind == ControlKind::HotSpot ? new HotSpot(parent) : new QLabel(parent);
         label->setText(caption);
         label->setWordWrap(true);
-        label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAlignment((row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         return label;
     }
     case ControlKind::Picture: {
@@ -53,57 +52,57 @@ QWidget *createWidget(const ControlSpec &spec, QWidget *parent)
     }
     case ControlKind::Option: {
         auto *option = new QRadioButton(caption, parent);
-        option->setChecked(spec.initially == Initially::Checked);
+        option->setChecked(row.initially == Initially::Checked);
         return option;
     }
     case ControlKind::Button: {
         auto *button = new QPushButton(caption, parent);
         button->setAutoDefault(false);
-        button->setDefault(spec.isDefault);
+        button->setDefault(row.isDefault);
         return button;
     }
     }
     return nullptr;
 }
 
-void applyColours(QWidget *widget, const ControlSpec &spec)
+void applyColours(QWidget *widget, const ControlRow &row)
 {
-    if (!spec.text && !spec.background)
+    if (!row.text && !row.background)
         return;
-    const bool textBox = spec.kind == ControlKind::TextBox;
+    const bool textBox = row.kind == ControlKind::TextBox;
     QPalette palette = widget->palette();
-    if (spec.text) {
+    if (row.text) {
         // A disabled box keeps the style's greyed text.
         const QPalette::ColorRole role = textBox ? QPalette::Text : QPalette::WindowText;
-        palette.setColor(QPalette::Active, role, QColor::fromRgb(spec.text));
-        palette.setColor(QPalette::Inactive, role, QColor::fromRgb(spec.text));
+        palette.setColor(QPalette::Active, role, QColor::fromRgb(row.text));
+        palette.setColor(QPalette::Inactive, role, QColor::fromRgb(row.text));
     }
-    if (spec.background) {
-        setColourEverywhere(palette, textBox ? QPalette::Base : QPalette::Window, spec.background);
+    if (row.background) {
+        setColourEverywhere(palette, textBox ? QPalette::Base : QPalette::Window, row.background);
         widget->setAutoFillBackground(!textBox);
     }
     widget->setPalette(palette);
 }
 
-void buildControl(const ControlSpec &spec, QWidget *parent)
+void buildControl(const ControlRow &row, QWidget *parent)
 {
-    QWidget *widget = createWidget(spec, parent);
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    widget->setGeometry(toPixels(spec.twips));
-    if (spec.font.face)
-        widget->setFont(toFont(spec.font));
-    applyColours(widget, spec);
-    if (spec.accessibleName)
-        widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-    if (spec.initially == Initially::Hidden)
+    QWidget *widget = createWidget(row, parent);
+    widget->setObjectName(QString::fromLatin1(row.name));
+    widget->setGeometry(toPixels(row.twips));
+    if (row.font.face)
+        widget->setFont(toFont(row.font));
+    applyColours(widget, row);
+    if (row.accessibleName)
+        widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
+    if (row.initially == Initially::Hidden)
         widget->setVisible(false);
 }
 
-void buildLine(const LineSpec &spec, QRgb colour, QWidget *parent)
+void buildLine(const LineRow &row, QRgb colour, QWidget *parent)
 {
     auto *line = new QFrame(parent);
-    line->setObjectName(QString::fromLatin1(spec.name));
-    const QRect pixels = linePixels(spec.from, spec.to);
+    line->setObjectName(QString::fromLatin1(row.name));
+    const QRect pixels = linePixels(row.from, row.to);
     line->setFrameShape(pixels.height() == 1 ? QFrame::HLine : QFrame::VLine);
     line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(1);
@@ -115,12 +114,12 @@ void buildLine(const LineSpec &spec, QRgb colour, QWidget *parent)
 
 } // namespace
 
-QFont toFont(const FontSpec &spec)
+QFont toFont(const FontStyle &row)
 {
-    QFont font(QString::fromLatin1(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    QFont font(QString::fromLatin1(row.face));
+    font.setPointSizeF(row.points);
+    font.setBold(row.bold);
+    font.setUnderline(row.underline);
     return font;
 }
 
@@ -137,10 +136,10 @@ void buildWindow(QWidget *window, const WindowLayout &layout)
         window->setAutoFillBackground(true);
     }
 
-    for (const ControlSpec &spec : layout.controls)
-        buildControl(spec, window);
-    for (const LineSpec &spec : layout.lines)
-        buildLine(spec, layout.lineColour, window);
+    for (const ControlRow &row : layout.controls)
+        buildControl(row, window);
+    for (const LineRow &row : layout.lines)
+        buildLine(row, layout.lineColour, window);
 
     QWidget *previous = nullptr;
     QWidget *first = nullptr;

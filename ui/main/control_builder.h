@@ -6,11 +6,11 @@ class QWidget;
 
 namespace selmak::ui {
 
-struct FontSpec;
-struct ControlSpec;
+struct FontStyle;
+struct ControlRow;
 struct WindowLayout;
 
-QFont toFont(const FontSpec &spec);
+QFont toFont(const FontStyle &row);
 
 // Lays the window out as the layout describes it: title, fixed size, font, colours, every control
 // in its starting state, the frame lines and the tab order. Controls are found by objectName.

@@ -15,18 +15,18 @@ constexpr QRgb kRed = qRgb(255, 0, 0);
 // Behind the results: dark, so that yellow, red, light blue and green all read well on it.
 constexpr QRgb kWindowFrame = qRgb(0, 0, 0);
 
-constexpr FontSpec kWindowFont { "Arial", 8.25 };
-constexpr FontSpec kSans { "MS Sans Serif", 9.75 };
-constexpr FontSpec kSansBold { "MS Sans Serif", 9.75, true };
-constexpr FontSpec kSansBoldUnderlined { "MS Sans Serif", 9.75, true, true };
-constexpr FontSpec kSansSmall { "MS Sans Serif", 8.25 };
-constexpr FontSpec kTahoma { "Tahoma", 8.25 };
-constexpr FontSpec kHeading { "Times New Roman", 14.25, true };
+constexpr FontStyle kWindowFont { "Arial", 8.25 };
+constexpr FontStyle kSans { "MS Sans Serif", 9.75 };
+constexpr FontStyle kSansBold { "MS Sans Serif", 9.75, true };
+constexpr FontStyle kSansBoldUnderlined { "MS Sans Serif", 9.75, true, true };
+constexpr FontStyle kSansSmall { "MS Sans Serif", 8.25 };
+constexpr FontStyle kTahoma { "Tahoma", 8.25 };
+constexpr FontStyle kHeading { "Times New Roman", 14.25, true };
 
 using K = ControlKind;
 
 // Left, top, width and height in twips from the top-left corner of the client area.
-constexpr std::array kControls = std::to_array<ControlSpec>({
+constexpr std::array kControls = std::to_array<ControlRow>({
     // The input area.
     { "ID", K::Label, "Исходные данные:", { 480, 360, 2655, 375 }, kHeading, kBlack },
     { "Power1_0", K::Label, "Номинальная мощность  ", { 480, 1080, 2415, 240 }, kSans },
@@ -161,7 +161,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
 });
 
 // The frame around the makers' rows.
-constexpr std::array kLines = std::to_array<LineSpec>({
+constexpr std::array kLines = std::to_array<LineRow>({
     { "Line1", { 8880, 960 }, { 3600, 960 } },
     { "Line2", { 8880, 6120 }, { 3600, 6120 } },
     { "Line3", { 3600, 960 }, { 3600, 6120 } },

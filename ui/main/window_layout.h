@@ -25,7 +25,7 @@ enum class Initially {
 };
 
 // No face: the toolkit's default font for the window.
-struct FontSpec
+struct FontStyle
 {
     const char *face = nullptr;
     double points;
@@ -35,13 +35,13 @@ struct FontSpec
 
 // One control as it stands before any event runs. A colour of 0 (fully transparent) keeps the
 // style's own; text is drawn in the window-text colour unless given.
-struct ControlSpec
+struct ControlRow
 {
     const char *name;
     ControlKind kind;
     const char *caption;
     TwipRect twips;
-    FontSpec font;
+    FontStyle font;
     QRgb text = 0;
     QRgb background = 0;
     bool centred = false;
@@ -51,7 +51,7 @@ struct ControlSpec
     bool isDefault = false; // the button that Enter presses
 };
 
-struct LineSpec
+struct LineRow
 {
     const char *name;
     QPoint from;
@@ -62,11 +62,11 @@ struct WindowLayout
 {
     const char *title;
     TwipRect clientArea;
-    FontSpec font;
+    FontStyle font;
     QRgb background; // 0: the style's own
     QRgb lineColour;
-    std::span<const ControlSpec> controls;
-    std::span<const LineSpec> lines;
+    std::span<const ControlRow> controls;
+    std::span<const LineRow> lines;
     std::span<const char *const> tabOrder; // the controls that take the focus, in order
 };
 
