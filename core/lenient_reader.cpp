@@ -21,6 +21,14 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// The first position from pos on that holds a character the reading does not ignore.
+std::size_t skipIgnored(std::string_view text, std::size_t pos)
+{
+    while (pos < text.size() && isIgnored(text[pos]))
+        ++pos;
+    return pos;
+}
+
 // The text with the ignored characters skipped, read one character at a time.
 class Cursor
 {
@@ -36,11 +44,7 @@ public:
     }
 
 private:
-    void skipIgnored()
-    {
-        while (m_pos < m_text.size() && isIgnored(m_text[m_pos]))
-            ++m_pos;
-    }
+    void skipIgnored() { m_pos = selmak::skipIgnored(m_text, m_pos); }
 
     std::string_view m_text;
     std::size_t m_pos = 0;
@@ -89,17 +93,12 @@ std::int64_t roughMagnitude(std::string_view numeral)
 // the number, a sign it does not take, "inf" and "nan", a range error) is left to the full path.
 std::optional<double> readPlainNumeral(std::string_view text)
 {
-    const auto skipIgnored = [&](std::size_t pos) {
-        while (pos < text.size() && isIgnored(text[pos]))
-            ++pos;
-        return pos;
-    };
     const auto mayContinue = [](char c) { return isDigit(c) || c == '.' || c == 'e' || c == 'E'; };
 
-    std::size_t start = skipIgnored(0);
+    std::size_t start = skipIgnored(text, 0);
     const bool plus = start < text.size() && text[start] == '+';
     if (plus)
-        start = skipIgnored(start + 1);
+        start = skipIgnored(text, start + 1);
     const std::size_t first
         = !plus && start < text.size() && text[start] == '-' ? start + 1 : start;
     if (first >= text.size() || !(isDigit(text[first]) || text[first] == '.'))
@@ -110,7 +109,7 @@ std::optional<double> readPlainNumeral(std::string_view text)
     const auto [ptr, ec] = std::from_chars(text.data() + start, end, value);
     if (ec != std::errc())
         return std::nullopt;
-    const std::size_t next = skipIgnored(static_cast<std::size_t>(ptr - text.data()));
+    const std::size_t next = skipIgnored(text, static_cast<std::size_t>(ptr - text.data()));
     if (next < text.size() && mayContinue(text[next]))
         return std::nullopt;
     return value;

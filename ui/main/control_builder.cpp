@@ -17,6 +17,15 @@
 namespace selmak::ui {
 namespace {
 
+QFont toFont(const FontStyle &style)
+{
+    QFont font(QString::fromLatin1(style.face));
+    font.setPointSizeF(style.points);
+    font.setBold(style.bold);
+    font.setUnderline(style.underline);
+    return font;
+}
+
 void setColourEverywhere(QPalette &palette, QPalette::ColorRole role, QRgb rgb)
 {
     for (auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
@@ -113,15 +122,6 @@ void buildLine(const LineRow &row, QRgb colour, QWidget *parent)
 }
 
 } // namespace
-
-QFont toFont(const FontStyle &row)
-{
-    QFont font(QString::fromLatin1(row.face));
-    font.setPointSizeF(row.points);
-    font.setBold(row.bold);
-    font.setUnderline(row.underline);
-    return font;
-}
 
 void buildWindow(QWidget *window, const WindowLayout &layout)
 {
