@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cmath>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,20 @@ std::string takeNumeral(std::string_view text);
 double readLenient(std::string_view text);
 
 // Rounds to the nearest float, as IEEE 754 does: beyond the float range, an infinity of its sign.
-float toSingle(double value);
+// Inline: it runs for every value read, and a call would cost more than its few comparisons.
+inline float toSingle(double value)
+{
+    constexpr double kMax = std::numeric_limits<float>::max();
+    // Halfway between the largest float and the next power of two: from here on IEEE rounding
+    // gives infinity (the tie goes to the even neighbour, which is infinity).
+    constexpr double kOverflow = 0x1.ffffffp127;
+    const double magnitude = std::fabs(value);
+    if (magnitude >= kOverflow)
+        return value > 0 ? std::numeric_limits<float>::infinity()
+                         : -std::numeric_limits<float>::infinity();
+    if (magnitude > kMax)
+        return static_cast<float>(std::copysign(kMax, value));
+    return static_cast<float>(value);
+}
 
 } // namespace selmak

@@ -21,10 +21,12 @@ struct RatingClass
     float upper;
 };
 
-// One kind of rating (power or current): its classes, its permitted range and its warning.
+// One kind of rating (power or current): its classes, their upper bounds side by side, its
+// permitted range and its warning.
 struct Rating
 {
     std::span<const RatingClass> classes;
+    std::span<const float> upperBounds;
     float minimum;
     float maximum;
     std::string_view warning;
@@ -73,11 +75,25 @@ inline constexpr std::array<RatingClass, 18> kCurrentClasses { {
     { 19, 400.0001f, 500.0f },
 } };
 
+// Classify compares a value with every upper bound at once: over so few classes that is faster
+// than a search, and it needs the bounds in one row.
+template<std::size_t N>
+constexpr std::array<float, N> upperBoundsOf(const std::array<RatingClass, N> &classes)
+{
+    std::array<float, N> bounds {};
+    std::ranges::transform(classes, bounds.begin(), &RatingClass::upper);
+    return bounds;
+}
+inline constexpr std::array kPowerUpperBounds = upperBoundsOf(kPowerClasses);
+inline constexpr std::array kCurrentUpperBounds = upperBoundsOf(kCurrentClasses);
+
 inline constexpr Rating kPowerRating {
-    kPowerClasses, 2.3f, 250.0f, "Значение мощности должно находиться в пределах (2.3...250 кВт)"
+    kPowerClasses, kPowerUpperBounds, 2.3f, 250.0f,
+    "Значение мощности должно находиться в пределах (2.3...250 кВт)"
 };
 inline constexpr Rating kCurrentRating {
-    kCurrentClasses, 6.6f, 500.0f, "Значение силы тока должно находиться в пределах (6.6...500 A)"
+    kCurrentClasses, kCurrentUpperBounds, 6.6f, 500.0f,
+    "Значение силы тока должно находиться в пределах (6.6...500 A)"
 };
 
 constexpr bool classesAreOrdered(std::span<const RatingClass> classes, float maximum)
@@ -101,10 +117,11 @@ constexpr std::optional<int> classify(const Rating &rating, float value)
 {
     if (!(value >= rating.minimum && value <= rating.maximum))
         return std::nullopt;
-    const auto found = std::ranges::lower_bound(rating.classes, value, {}, &RatingClass::upper);
-    if (found == rating.classes.end())
-        return std::nullopt;
-    return found->row;
+    // The classes that end below the value; the last ends at the maximum, so one is left.
+    std::size_t below = 0;
+    for (const float upper : rating.upperBounds)
+        below += upper < value ? 1 : 0;
+    return rating.classes[below].row;
 }
 
 } // namespace selmak
