@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace selmak::ui {
 
@@ -15,13 +17,19 @@ void setUpApplication()
     QApplication::setApplicationVersion(kApplicationVersion);
     QApplication::setOrganizationName(kOrganizationName);
     QGuiApplication::setDesktopFileName(kDesktopId);
-    // The images are decoded only when a size is first asked for.
+    // The images are read as PNG, which Qt decodes itself. Left to find the format on its own,
+    // the reader would ask every image plugin first, loading them all.
     QIcon icon;
-    for (int size : { 16, 32, 48, 128 })
-        icon.addFile(
-            QStringLiteral(":/icons/hicolor/%1x%1/apps/example.tarvis.selmak.png").arg(size));
+    for (int size : { 16, 32, 48, 128 }) {
+        QImageReader reader(
+            QStringLiteral(":/icons/hicolor/%1x%1/apps/example.tarvis.selmak.png").arg(size),
+            "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImageReader(&reader));
+    }
     QApplication::setWindowIcon(icon);
     substituteMissingFaces();
+    useClassicDialogFont();
 }
 
 } // namespace selmak::ui

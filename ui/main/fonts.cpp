@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/fonts.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QStringList>
 
@@ -15,6 +16,16 @@ void substituteMissingFaces()
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), sans);
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                { QStringLiteral("Liberation Serif") });
+}
+
+void useClassicDialogFont()
+{
+    // Any text without a font of its own takes the classic dialog face, as on the system these
+    // windows come from. A line edit lays out its empty text in the default font before it takes
+    // its own, so a default that no window shows would cost a face and its fallbacks at start-up.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
 }
 
 } // namespace selmak::ui

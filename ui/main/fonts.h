@@ -7,4 +7,7 @@ namespace selmak::ui {
 // face with Cyrillic glyphs in its place; the system's own font set is left alone.
 void substituteMissingFaces();
 
+// Makes the classic 8.25 pt dialog face the default for text that sets no font.
+void useClassicDialogFont();
+
 } // namespace selmak::ui
