@@ -3,7 +3,7 @@
 PRESET ?= dev
 BUILD := build/$(PRESET)
 
-.PHONY: all deps build test run package clean
+.PHONY: all deps build test run package screenshots clean
 
 all: build
 
@@ -31,6 +31,10 @@ package:
 	@cmake --preset release --log-level=WARNING
 	@cmake --build --preset release
 	@cd build/release && cpack
+
+# The README's pictures, drawn offscreen from the real windows: docs/screenshots/*.png
+screenshots: build
+	@$(BUILD)/tools/screenshots/selmak_screenshots docs/screenshots
 
 clean:
 	rm -rf build

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -55,6 +56,7 @@ private slots:
     void selectThroughTheWidgets();
     void oneClickWarnsOnce_data();
     void oneClickWarnsOnce();
+    void warningBoxIsPlain();
     void selectionIgnoresTheLocale();
     void modeSwitchKeepsTextsAndResults();
     void typingKeepsSelectEnabled();
@@ -238,6 +240,16 @@ void tst_MainWindow::oneClickWarnsOnce()
     QCOMPARE(m_warnings.texts, QStringList { warning });
     // The step on show stays.
     QCOMPARE(shown(*m_window, "lblPower"), QStringLiteral("30"));
+}
+
+void tst_MainWindow::warningBoxIsPlain()
+{
+    const auto box = makeWarningBox(m_window.get(), kPowerWarning);
+    QCOMPARE(box->windowTitle(), QStringLiteral("selmak-1"));
+    QCOMPARE(box->text(), kPowerWarning);
+    QCOMPARE(box->icon(), QMessageBox::NoIcon);
+    QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(box->parentWidget(), m_window.get());
 }
 
 void tst_MainWindow::selectionIgnoresTheLocale()

@@ -7,10 +7,15 @@
 
 namespace selmak::ui {
 
+std::unique_ptr<QMessageBox> makeWarningBox(QWidget *parent, const QString &text)
+{
+    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, kApplicationName, text,
+                                         QMessageBox::Ok, parent);
+}
+
 void showWarningBox(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kApplicationName, text, QMessageBox::Ok, parent);
-    box.exec();
+    makeWarningBox(parent, text)->exec();
 }
 
 } // namespace selmak::ui

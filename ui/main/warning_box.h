@@ -2,7 +2,9 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
+class QMessageBox;
 class QString;
 class QWidget;
 
@@ -11,7 +13,10 @@ namespace selmak::ui {
 // Tells the user something and returns once they have read it.
 using Notifier = std::function<void(QWidget *parent, const QString &text)>;
 
-// A modal box with the text, one OK button and no icon, titled with the application's name.
+// A box with the text, one OK button and no icon, titled with the application's name; not shown.
+std::unique_ptr<QMessageBox> makeWarningBox(QWidget *parent, const QString &text);
+
+// Shows the warning box modally.
 void showWarningBox(QWidget *parent, const QString &text);
 
 } // namespace selmak::ui
