@@ -21,18 +21,21 @@ struct RatingClass
     float upper;
 };
 
+// Either kind of rating maps onto every step but the fifth.
+inline constexpr std::size_t kClassCount = 18;
+
 // One kind of rating (power or current): its classes, their upper bounds side by side, its
-// permitted range and its warning.
+// permitted range and its warning. The fixed count lets classify compare without a loop.
 struct Rating
 {
-    std::span<const RatingClass> classes;
-    std::span<const float> upperBounds;
+    std::span<const RatingClass, kClassCount> classes;
+    std::span<const float, kClassCount> upperBounds;
     float minimum;
     float maximum;
     std::string_view warning;
 };
 
-inline constexpr std::array<RatingClass, 18> kPowerClasses { {
+inline constexpr std::array<RatingClass, kClassCount> kPowerClasses { {
     { 1, 2.3f, 4.0f },
     { 2, 4.0001f, 5.5f },
     { 3, 5.5001f, 7.5f },
@@ -54,7 +57,7 @@ inline constexpr std::array<RatingClass, 18> kPowerClasses { {
 } };
 
 // These are not the currents that the catalogue shows for the steps.
-inline constexpr std::array<RatingClass, 18> kCurrentClasses { {
+inline constexpr std::array<RatingClass, kClassCount> kCurrentClasses { {
     { 1, 6.6001f, 8.8f },
     { 2, 8.8001f, 12.0f },
     { 3, 12.0001f, 15.5f },
