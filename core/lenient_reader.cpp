@@ -91,24 +91,34 @@ std::int64_t roughMagnitude(std::string_view numeral)
 // Most texts are a plain numeral, perhaps with blanks around it or a unit after it; from_chars
 // reads those in place. Whatever it might read differently from the lenient rules (blanks inside
 // the number, a sign it does not take, "inf" and "nan", a range error) is left to the full path.
+// A text that starts with its first digit and ends with its last, the commonest, costs the reader
+// two comparisons beyond from_chars.
 std::optional<double> readPlainNumeral(std::string_view text)
 {
+    const auto digitsAt = [text](std::size_t pos) {
+        return pos < text.size() && (isDigit(text[pos]) || text[pos] == '.');
+    };
     const auto mayContinue = [](char c) { return isDigit(c) || c == '.' || c == 'e' || c == 'E'; };
 
-    std::size_t start = skipIgnored(text, 0);
-    const bool plus = start < text.size() && text[start] == '+';
-    if (plus)
-        start = skipIgnored(text, start + 1);
-    const std::size_t first
-        = !plus && start < text.size() && text[start] == '-' ? start + 1 : start;
-    if (first >= text.size() || !(isDigit(text[first]) || text[first] == '.'))
-        return std::nullopt;
+    std::size_t start = 0;
+    if (!digitsAt(0)) {
+        // Blanks before the number, then a plus to skip or a minus that from_chars takes itself.
+        start = skipIgnored(text, 0);
+        const bool plus = start < text.size() && text[start] == '+';
+        if (plus)
+            start = skipIgnored(text, start + 1);
+        const bool minus = !plus && start < text.size() && text[start] == '-';
+        if (!digitsAt(minus ? start + 1 : start))
+            return std::nullopt;
+    }
 
     double value = 0.0;
     const char *end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data() + start, end, value);
     if (ec != std::errc())
         return std::nullopt;
+    if (ptr == end)
+        return value;
     const std::size_t next = skipIgnored(text, static_cast<std::size_t>(ptr - text.data()));
     if (next < text.size() && mayContinue(text[next]))
         return std::nullopt;

@@ -26,16 +26,18 @@ double readLenient(std::string_view text);
 inline float toSingle(double value)
 {
     constexpr double kMax = std::numeric_limits<float>::max();
+    const double magnitude = std::fabs(value);
+    if (magnitude <= kMax) [[likely]]
+        return static_cast<float>(value);
     // Halfway between the largest float and the next power of two: from here on IEEE rounding
     // gives infinity (the tie goes to the even neighbour, which is infinity).
     constexpr double kOverflow = 0x1.ffffffp127;
-    const double magnitude = std::fabs(value);
     if (magnitude >= kOverflow)
         return value > 0 ? std::numeric_limits<float>::infinity()
                          : -std::numeric_limits<float>::infinity();
     if (magnitude > kMax)
         return static_cast<float>(std::copysign(kMax, value));
-    return static_cast<float>(value);
+    return static_cast<float>(value); // not a number
 }
 
 } // namespace selmak

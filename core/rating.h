@@ -121,10 +121,11 @@ constexpr std::optional<int> classify(const Rating &rating, float value)
     if (!(value >= rating.minimum && value <= rating.maximum))
         return std::nullopt;
     // The classes that end below the value; the last ends at the maximum, so one is left.
-    std::size_t below = 0;
+    // Counted in 32 bits, the comparisons add up lane by lane in one vector register.
+    int below = 0;
     for (const float upper : rating.upperBounds)
         below += upper < value ? 1 : 0;
-    return rating.classes[below].row;
+    return rating.classes[static_cast<std::size_t>(below)].row;
 }
 
 } // namespace selmak

@@ -124,6 +124,11 @@ TEST_P(SingleRounding, RoundsAsIeeeDoes)
     EXPECT_EQ(std::signbit(got), std::signbit(r.single));
 }
 
+TEST(ToSingle, KeepsNotANumber)
+{
+    EXPECT_TRUE(std::isnan(toSingle(std::numeric_limits<double>::quiet_NaN())));
+}
+
 constexpr float kMaxFloat = std::numeric_limits<float>::max();
 constexpr float kInfFloat = std::numeric_limits<float>::infinity();
 
@@ -131,7 +136,9 @@ INSTANTIATE_TEST_SUITE_P(
     Reader, SingleRounding,
     testing::Values(Rounding { 2.3, 2.3f }, Rounding { 4.0000001, 4.0f },
                     Rounding { 18.500005, 18.500005f }, Rounding { 1e30, 1e30f },
-                    Rounding { 0x1.fffffefp127, kMaxFloat }, Rounding { 0x1.ffffffp127, kInfFloat },
+                    Rounding { kMaxFloat, kMaxFloat }, Rounding { 0x1.fffffefp127, kMaxFloat },
+                    Rounding { -0x1.fffffefp127, -kMaxFloat },
+                    Rounding { 0x1.ffffffp127, kInfFloat },
                     Rounding { -0x1.ffffffp127, -kInfFloat }, Rounding { 1e300, kInfFloat },
                     Rounding { -1e300, -kInfFloat }, Rounding { kInf, kInfFloat },
                     Rounding { 1e-50, 0.0f }, Rounding { -1e-50, -0.0f }));
