@@ -99,19 +99,24 @@ inline constexpr Rating kCurrentRating {
     "Значение силы тока должно находиться в пределах (6.6...500 A)"
 };
 
-constexpr bool classesAreOrdered(std::span<const RatingClass> classes, float maximum)
+// Classes in rising order without overlap, on steps of the catalogue, the last ending at the
+// maximum, with the bounds row matching them.
+constexpr bool isWellFormed(const Rating &rating)
 {
+    const auto &classes = rating.classes;
     for (std::size_t i = 0; i < classes.size(); ++i) {
         const RatingClass &c = classes[i];
         if (c.lower > c.upper || c.row < Catalog::kFirstStep || c.row > Catalog::kLastStep)
             return false;
         if (i > 0 && (classes[i - 1].upper >= c.lower || classes[i - 1].row >= c.row))
             return false;
+        if (rating.upperBounds[i] != c.upper)
+            return false;
     }
-    return !classes.empty() && classes.back().upper == maximum;
+    return classes.back().upper == rating.maximum;
 }
-static_assert(classesAreOrdered(kPowerClasses, kPowerRating.maximum));
-static_assert(classesAreOrdered(kCurrentClasses, kCurrentRating.maximum));
+static_assert(isWellFormed(kPowerRating));
+static_assert(isWellFormed(kCurrentRating));
 
 // The size step for a value inside the permitted range: the smallest step whose class reaches up
 // to the value. A value in a class gets that class's row; one in the thin gap between two classes
@@ -120,7 +125,7 @@ constexpr std::optional<int> classify(const Rating &rating, float value)
 {
     if (!(value >= rating.minimum && value <= rating.maximum))
         return std::nullopt;
-    // The classes that end below the value; the last ends at the maximum, so one is left.
+    // The classes that end below the value; the last ends at the maximum, so one is left over.
     // Counted in 32 bits, the comparisons add up lane by lane in one vector register.
     int below = 0;
     for (const float upper : rating.upperBounds)
