@@ -3,10 +3,10 @@
 
 #include "ui/main/app_identity.h"
 #include "ui/main/fonts.h"
+#include "ui/main/image_file.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QPixmap>
 
 namespace selmak::ui {
@@ -17,16 +17,11 @@ void setUpApplication()
     QApplication::setApplicationVersion(kApplicationVersion);
     QApplication::setOrganizationName(kOrganizationName);
     QGuiApplication::setDesktopFileName(kDesktopId);
-    // The images are read as PNG, which Qt decodes itself. Left to find the format on its own,
-    // the reader would ask every image plugin first, loading them all.
+    // Read as PNG, which Qt decodes itself: no image plugin is loaded at start-up.
     QIcon icon;
-    for (int size : { 16, 32, 48, 128 }) {
-        QImageReader reader(
-            QStringLiteral(":/icons/hicolor/%1x%1/apps/example.tarvis.selmak.png").arg(size),
-            "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImageReader(&reader));
-    }
+    for (int size : { 16, 32, 48, 128 })
+        icon.addPixmap(readImageFile(
+            QStringLiteral(":/icons/hicolor/%1x%1/apps/example.tarvis.selmak.png").arg(size)));
     QApplication::setWindowIcon(icon);
     substituteMissingFaces();
     useClassicDialogFont();

@@ -2,6 +2,7 @@
 #include "ui/main/control_builder.h"
 
 #include "ui/main/hot_spot.h"
+#include "ui/main/image_file.h"
 #include "ui/main/window_layout.h"
 
 #include <QFont>
@@ -46,7 +47,7 @@ QWidget *createWidget(const ControlRow &row, QWidget *parent)
     }
     case ControlKind::Picture: {
         auto *picture = new QLabel(parent);
-        picture->setPixmap(QPixmap(caption));
+        picture->setPixmap(readImageFile(caption));
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setLineWidth(2);
