@@ -10,7 +10,6 @@ constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kBlue = qRgb(0, 0, 255);
 constexpr QRgb kGrey = qRgb(128, 128, 128);
 // No control sets a font of its own: all take the dialog's, the classic dialog face.
-constexpr FontStyle kDialogFont { "MS Sans Serif", 8.25 };
 constexpr FontStyle kDefaultFont {};
 
 // The sentence, the developer line and the e-mail line each start a line of their own.
@@ -64,7 +63,8 @@ constexpr std::array kLines = std::to_array<LineRow>({
 constexpr std::array kTabOrder { "cmdOK", "Picture1" };
 
 constexpr WindowLayout kAboutLayout {
-    "О программе ...", { 0, 0, 5700, 3165 }, kDialogFont, 0, kGrey, kControls, kLines, kTabOrder
+    "О программе ...", { 0, 0, 5700, 3165 }, kClassicDialogFont, 0, kGrey, kControls, kLines,
+    kTabOrder
 };
 
 } // namespace

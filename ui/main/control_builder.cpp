@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main/control_builder.h"
 
+#include "ui/main/fonts.h"
 #include "ui/main/hot_spot.h"
 #include "ui/main/image_file.h"
 #include "ui/main/window_layout.h"
 
-#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,15 +17,6 @@
 
 namespace selmak::ui {
 namespace {
-
-QFont toFont(const FontStyle &style)
-{
-    QFont font(QString::fromLatin1(style.face));
-    font.setPointSizeF(style.points);
-    font.setBold(style.bold);
-    font.setUnderline(style.underline);
-    return font;
-}
 
 void setColourEverywhere(QPalette &palette, QPalette::ColorRole role, QRgb rgb)
 {

@@ -2,7 +2,6 @@
 #include "ui/main/fonts.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QStringList>
 
 namespace selmak::ui {
@@ -18,14 +17,21 @@ void substituteMissingFaces()
                                { QStringLiteral("Liberation Serif") });
 }
 
+QFont toFont(const FontStyle &style)
+{
+    QFont font(QString::fromLatin1(style.face));
+    font.setPointSizeF(style.points);
+    font.setBold(style.bold);
+    font.setUnderline(style.underline);
+    return font;
+}
+
 void useClassicDialogFont()
 {
     // Any text without a font of its own takes the classic dialog face, as on the system these
     // windows come from. A line edit lays out its empty text in the default font before it takes
     // its own, so a default that no window shows would cost a face and its fallbacks at start-up.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    QApplication::setFont(toFont(kClassicDialogFont));
 }
 
 } // namespace selmak::ui

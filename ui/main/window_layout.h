@@ -33,6 +33,9 @@ struct FontStyle
     bool underline = false;
 };
 
+// The dialog face of the system these windows come from.
+inline constexpr FontStyle kClassicDialogFont { "MS Sans Serif", 8.25 };
+
 // One control as it stands before any event runs. A colour of 0 (fully transparent) keeps the
 // style's own; text is drawn in the window-text colour unless given.
 struct ControlRow
