@@ -3,7 +3,7 @@
 PRESET ?= dev
 BUILD := build/$(PRESET)
 
-.PHONY: all deps build test run package screenshots clean
+.PHONY: all deps build test run package screenshots windows test-windows clean
 
 all: build
 
@@ -31,6 +31,18 @@ package:
 	@cmake --preset release --log-level=WARNING
 	@cmake --build --preset release
 	@cd build/release && cpack
+
+# The native Windows program, cross-built: build/windows/selmak.exe and, beside it, the zip
+# selmak-1.00-windows-x64.zip
+windows:
+	@tools/install-deps.sh windows
+	@cmake --preset windows --log-level=WARNING
+	@cmake --build --preset windows
+	@cd build/windows && cpack -G ZIP
+
+# The Windows program's tests, under Wine on a virtual display
+test-windows: windows
+	@ctest --preset windows
 
 # The README's pictures, drawn offscreen from the real windows: docs/screenshots/*.png
 screenshots: build

@@ -2,21 +2,29 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages that selmak needs, and only those that are missing.
 #   tools/install-deps.sh            what building, testing and running need
-#   tools/install-deps.sh ci         that, plus what CI adds: fuzzing, sanitizers, packaging checks
+#   tools/install-deps.sh ci         that, plus what CI adds: fuzzing, sanitizers, packaging checks,
+#                                    and the Windows build with its tests
 #   tools/install-deps.sh images     that, plus what tools/make-images.sh needs
+#   tools/install-deps.sh windows    that, plus the Windows cross compiler and Wine to test with
 set -eu
 
 build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth"
 ci="clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream"
 images="librsvg2-bin imagemagick icoutils icnsutils"
+# MinGW-w64 with posix threads; GoogleTest's sources to build it for Windows; Wine with its own
+# fonts (MS Sans Serif, Tahoma, the title bar's symbols) to run and draw the program; zip for the
+# package; ImageMagick to take the screenshots; hyperfine for the start-up benchmark.
+windows="g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 fonts-wine
+    zip xvfb xauth imagemagick hyperfine"
 
 wanted=$build
 for group in "$@"; do
     case $group in
-    ci) wanted="$wanted $ci" ;;
+    ci) wanted="$wanted $ci $windows" ;;
     images) wanted="$wanted $images" ;;
-    all) wanted="$wanted $ci $images" ;;
-    *) echo "install-deps: unknown group '$group' (ci, images, all)" >&2; exit 2 ;;
+    windows) wanted="$wanted $windows" ;;
+    all) wanted="$wanted $ci $images $windows" ;;
+    *) echo "install-deps: unknown group '$group' (ci, images, windows, all)" >&2; exit 2 ;;
     esac
 done
 

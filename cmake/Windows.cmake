@@ -1,0 +1,41 @@
+# SPDX-License-Identifier: MIT
+# Windows programs: each one file that runs on any 64-bit Windows as it is, with the C++ runtime,
+# libgcc and the thread library linked in and the symbols stripped from the optimised build.
+add_link_options(-static $<$<CONFIG:Release,MinSizeRel>:-s>)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
+
+# Built elsewhere, the tests run under Wine, all of them in one session that a fixture starts
+# before the first and stops after the last.
+if(CMAKE_CROSSCOMPILING AND SELMAK_BUILD_TESTS)
+    set(wine_state "${CMAKE_BINARY_DIR}/wine-session.env")
+    set(CMAKE_CROSSCOMPILING_EMULATOR "${PROJECT_SOURCE_DIR}/tools/wine-run.sh;${wine_state}")
+    add_test(NAME wine_session_start
+        COMMAND "${PROJECT_SOURCE_DIR}/tools/wine-session.sh" start "${wine_state}")
+    add_test(NAME wine_session_stop
+        COMMAND "${PROJECT_SOURCE_DIR}/tools/wine-session.sh" stop "${wine_state}")
+    set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120)
+    set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+endif()
+
+# Registers a Windows test program. Under Wine it runs at 96 dpi and, with HIDPI, again at 144 dpi;
+# on Windows itself once, at the system's dpi.
+function(selmak_add_windows_test target)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "HIDPI" "" "")
+    if(NOT CMAKE_CROSSCOMPILING)
+        add_test(NAME ${target} COMMAND ${target})
+        return()
+    endif()
+    set(runs 96)
+    if(arg_HIDPI)
+        list(APPEND runs 144)
+    endif()
+    foreach(dpi IN LISTS runs)
+        set(name ${target})
+        if(arg_HIDPI)
+            set(name ${target}_${dpi}dpi)
+        endif()
+        add_test(NAME ${name} COMMAND ${target})
+        set_tests_properties(${name} PROPERTIES
+            FIXTURES_REQUIRED wine ENVIRONMENT "SELMAK_WINE_DPI=${dpi}" TIMEOUT 300)
+    endforeach()
+endfunction()
