@@ -13,8 +13,6 @@
 
 namespace selmak::ui {
 
-const QString AboutDialog::kSiteAddress = QStringLiteral("http://www.tarvis.example/");
-
 AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -31,29 +29,40 @@ AboutDialog::AboutDialog(QWidget *parent)
     m_lblVersion = findChild<QLabel *>(QStringLiteral("lblVersion"));
 
     connect(findChild<QPushButton *>(QStringLiteral("cmdOK")), &QPushButton::clicked, this,
-            &AboutDialog::cmdOK_Click);
+            [this] { m_form.cmdOK_Click(); });
     connect(findChild<HotSpot *>(QStringLiteral("lblURL")), &HotSpot::clicked, this,
-            &AboutDialog::lblURL_Click);
+            [this] { m_form.lblURL_Click(); });
 
-    Form_Load();
+    m_form.Form_Load();
 }
 
-void AboutDialog::Form_Load()
+namespace {
+
+QString fromUtf8(std::string_view text)
 {
-    setWindowTitle(QStringLiteral("О програме..."));
-    m_lblVersion->setText(QStringLiteral("Версия 0.9.0"));
-    m_lblTitle->setText(QStringLiteral("Подбор контакроров."));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void AboutDialog::cmdOK_Click()
+} // namespace
+
+void AboutDialog::setTitle(std::string_view text)
+{
+    setWindowTitle(fromUtf8(text));
+}
+
+void AboutDialog::setLabel(forms::AboutLabel label, std::string_view text)
+{
+    (label == forms::AboutLabel::Title ? m_lblTitle : m_lblVersion)->setText(fromUtf8(text));
+}
+
+void AboutDialog::openAddress(std::string_view address)
+{
+    QDesktopServices::openUrl(QUrl(fromUtf8(address)));
+}
+
+void AboutDialog::closeDialog()
 {
     close();
-}
-
-void AboutDialog::lblURL_Click()
-{
-    // Hands the address to the desktop's browser launcher; nothing waits and nothing is reported.
-    QDesktopServices::openUrl(QUrl(kSiteAddress));
 }
 
 } // namespace selmak::ui

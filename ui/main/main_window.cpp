@@ -41,23 +41,24 @@ MainWindow::MainWindow(Notifier notifier, QWidget *parent)
     // Option buttons also change by the arrow keys; "toggled on" covers the mouse and the keys.
     connect(m_optPower, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            optPower_Click();
+            m_form.optPower_Click();
     });
     connect(m_optCurrent, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            optCurrent_Click();
+            m_form.optCurrent_Click();
     });
-    connect(m_txtPower, &QLineEdit::textChanged, this, &MainWindow::txtPower_Change);
-    connect(m_txtCurrent, &QLineEdit::textChanged, this, &MainWindow::txtCurrent_Change);
-    connect(m_cmbChoose, &QPushButton::clicked, this, &MainWindow::cmbChoose_Click);
+    connect(m_txtPower, &QLineEdit::textChanged, this, [this] { m_form.txtPower_Change(); });
+    connect(m_txtCurrent, &QLineEdit::textChanged, this, [this] { m_form.txtCurrent_Change(); });
+    connect(m_cmbChoose, &QPushButton::clicked, this, [this] { m_form.cmbChoose_Click(); });
     connect(control<QPushButton>("cmbAbout"), &QPushButton::clicked, this,
-            &MainWindow::cmbAbout_Click);
-    connect(control<QPushButton>("exit"), &QPushButton::clicked, this, &MainWindow::exit_Click);
-    connect(m_back, &QPushButton::clicked, this, &MainWindow::back_Click);
-    connect(m_far, &QPushButton::clicked, this, &MainWindow::far_Click);
-    connect(control<HotSpot>("Hide"), &HotSpot::clicked, this, &MainWindow::Hide_Click);
+            [this] { m_form.cmbAbout_Click(); });
+    connect(control<QPushButton>("exit"), &QPushButton::clicked, this,
+            [this] { m_form.exit_Click(); });
+    connect(m_back, &QPushButton::clicked, this, [this] { m_form.back_Click(); });
+    connect(m_far, &QPushButton::clicked, this, [this] { m_form.far_Click(); });
+    connect(control<HotSpot>("Hide"), &HotSpot::clicked, this, [this] { m_form.Hide_Click(); });
 
-    Form_Load();
+    m_form.Form_Load();
 }
 
 MainWindow::~MainWindow()
@@ -73,78 +74,34 @@ template<typename T> T *MainWindow::control(const char *name) const
     return widget;
 }
 
-void MainWindow::Form_Load()
+QLineEdit *MainWindow::box(forms::Box box) const
 {
-    m_steps.ShowRow();
-    ApplyInitialMode();
+    return box == forms::Box::Power ? m_txtPower : m_txtCurrent;
 }
 
-void MainWindow::ApplyInitialMode()
+std::string MainWindow::boxText(forms::Box which) const
 {
-    if (m_optPower->isChecked())
-        m_txtCurrent->setEnabled(false);
+    return box(which)->text().toStdString();
 }
 
-void MainWindow::optPower_Click()
+bool MainWindow::isBoxEnabled(forms::Box which) const
 {
-    m_txtCurrent->setEnabled(false);
-    m_txtPower->setEnabled(true);
+    return box(which)->isEnabled();
 }
 
-void MainWindow::optCurrent_Click()
+void MainWindow::setBoxEnabled(forms::Box which, bool enabled)
 {
-    m_txtPower->setEnabled(false);
-    m_txtCurrent->setEnabled(true);
+    box(which)->setEnabled(enabled);
 }
 
-void MainWindow::txtPower_Change()
+bool MainWindow::isPowerOptionSelected() const
+{
+    return m_optPower->isChecked();
+}
+
+void MainWindow::enableChoose()
 {
     m_cmbChoose->setEnabled(true);
-}
-
-void MainWindow::txtCurrent_Change()
-{
-    m_cmbChoose->setEnabled(true);
-}
-
-void MainWindow::cmbChoose_Click()
-{
-    // One click, one selection: the mode's selection runs once, so it warns at most once.
-    if (m_txtPower->isEnabled())
-        m_selection.SelectByPower(m_txtPower->text().toStdString());
-    else
-        m_selection.SelectByCurrent(m_txtCurrent->text().toStdString());
-}
-
-void MainWindow::cmbAbout_Click()
-{
-    if (!m_about)
-        m_about = new AboutDialog;
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
-}
-
-void MainWindow::exit_Click()
-{
-    // Ends the event loop at once; no window gets a close event.
-    QCoreApplication::exit(0);
-}
-
-void MainWindow::back_Click()
-{
-    m_steps.stepDown();
-}
-
-void MainWindow::far_Click()
-{
-    m_steps.stepUp();
-}
-
-void MainWindow::Hide_Click()
-{
-    m_back->setVisible(true);
-    m_far->setVisible(true);
 }
 
 void MainWindow::setResult(Column column, std::string_view text)
@@ -156,6 +113,27 @@ void MainWindow::setResult(Column column, std::string_view text)
 void MainWindow::showWarning(std::string_view text)
 {
     m_notifier(this, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void MainWindow::showStepButtons()
+{
+    m_back->setVisible(true);
+    m_far->setVisible(true);
+}
+
+void MainWindow::showAbout()
+{
+    if (!m_about)
+        m_about = new AboutDialog;
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void MainWindow::exitProgram()
+{
+    // Ends the event loop at once; no window gets a close event.
+    QCoreApplication::exit(0);
 }
 
 } // namespace selmak::ui

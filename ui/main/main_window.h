@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/result_view.h"
-#include "core/selection.h"
-#include "core/size_steps.h"
+#include "forms/main_form.h"
+#include "forms/main_view.h"
 #include "ui/main/warning_box.h"
 
 #include <QPointer>
@@ -21,8 +20,8 @@ namespace selmak::ui {
 class AboutDialog;
 
 // The program's one working screen: the input on the left, the results of the current size step
-// on the right. The selection itself lives in the core; the window shows what it decides.
-class MainWindow : public QWidget, private ResultView
+// on the right. What each event does is the shared form's; the window binds it to Qt's widgets.
+class MainWindow : public QWidget, private forms::MainView
 {
     Q_OBJECT
 
@@ -31,28 +30,22 @@ public:
     ~MainWindow() override;
 
 private:
-    void Form_Load();
-    void ApplyInitialMode();
-
-    void optPower_Click();
-    void optCurrent_Click();
-    void txtPower_Change();
-    void txtCurrent_Change();
-    void cmbChoose_Click();
-    void cmbAbout_Click();
-    void exit_Click();
-    void back_Click();
-    void far_Click();
-    void Hide_Click();
-
+    std::string boxText(forms::Box box) const override;
+    bool isBoxEnabled(forms::Box box) const override;
+    void setBoxEnabled(forms::Box box, bool enabled) override;
+    bool isPowerOptionSelected() const override;
+    void enableChoose() override;
     void setResult(Column column, std::string_view text) override;
     void showWarning(std::string_view text) override;
+    void showStepButtons() override;
+    void showAbout() override;
+    void exitProgram() override;
 
     template<typename T> T *control(const char *name) const;
+    QLineEdit *box(forms::Box box) const;
 
     Notifier m_notifier;
-    SizeSteps m_steps { *this };
-    Selection m_selection { m_steps, *this };
+    forms::MainForm m_form { *this };
 
     QRadioButton *m_optPower;
     QRadioButton *m_optCurrent;
