@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "ui/about/about_dialog.h"
-#include "ui/main/main_window.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/main_window.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/main_window.h"
+#include "ui/qt/main_window.h"
 
-#include "ui/about/about_dialog.h"
-#include "ui/main/control_builder.h"
-#include "ui/main/hot_spot.h"
-#include "ui/main/main_layout.h"
+#include "forms/main_layout.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/control_builder.h"
+#include "ui/qt/hot_spot.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -20,8 +20,7 @@ MainWindow::MainWindow(Notifier notifier, QWidget *parent)
                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_notifier(std::move(notifier))
 {
-    setObjectName(QStringLiteral("selmak"));
-    buildWindow(this, mainLayout());
+    buildWindow(this, forms::mainLayout());
 
     m_optPower = control<QRadioButton>("optPower");
     m_optCurrent = control<QRadioButton>("optCurrent");

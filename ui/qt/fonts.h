@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/main/window_layout.h"
+#include "forms/layout.h"
 
 #include <QFont>
 
@@ -12,7 +12,7 @@ namespace selmak::ui {
 void substituteMissingFaces();
 
 // The font for a face, size and style of a layout table.
-QFont toFont(const FontStyle &style);
+QFont toFont(const forms::FontStyle &style);
 
 // Makes the classic 8.25 pt dialog face the default for text that sets no font.
 void useClassicDialogFont();

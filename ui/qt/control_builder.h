@@ -3,12 +3,14 @@
 
 class QWidget;
 
-namespace selmak::ui {
-
+namespace selmak::forms {
 struct WindowLayout;
+}
+
+namespace selmak::ui {
 
 // Lays the window out as the layout describes it: title, fixed size, font, colours, every control
 // in its starting state, the frame lines and the tab order. Controls are found by objectName.
-void buildWindow(QWidget *window, const WindowLayout &layout);
+void buildWindow(QWidget *window, const forms::WindowLayout &layout);
 
 } // namespace selmak::ui

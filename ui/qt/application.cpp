@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/application.h"
+#include "ui/qt/application.h"
 
-#include "ui/main/app_identity.h"
-#include "ui/main/fonts.h"
-#include "ui/main/image_file.h"
+#include "ui/qt/app_identity.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/image_file.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/hot_spot.h"
+#include "ui/qt/hot_spot.h"
 
 #include <QMouseEvent>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/warning_box.h"
+#include "ui/qt/warning_box.h"
 
-#include "ui/main/app_identity.h"
+#include "ui/qt/app_identity.h"
 
 #include <QMessageBox>
 

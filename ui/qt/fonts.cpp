@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/fonts.h"
+#include "ui/qt/fonts.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -17,7 +17,7 @@ void substituteMissingFaces()
                                { QStringLiteral("Liberation Serif") });
 }
 
-QFont toFont(const FontStyle &style)
+QFont toFont(const forms::FontStyle &style)
 {
     QFont font(QString::fromLatin1(style.face));
     font.setPointSizeF(style.points);
@@ -31,7 +31,7 @@ void useClassicDialogFont()
     // Any text without a font of its own takes the classic dialog face, as on the system these
     // windows come from. A line edit lays out its empty text in the default font before it takes
     // its own, so a default that no window shows would cost a face and its fallbacks at start-up.
-    QApplication::setFont(toFont(kClassicDialogFont));
+    QApplication::setFont(toFont(forms::kClassicDialogFont));
 }
 
 } // namespace selmak::ui

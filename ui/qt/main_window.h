@@ -3,7 +3,7 @@
 
 #include "forms/main_form.h"
 #include "forms/main_view.h"
-#include "ui/main/warning_box.h"
+#include "ui/qt/warning_box.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,13 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/main/twips.h"
+#include "forms/twips.h"
 
-#include <QColor>
-
+#include <cstdint>
+#include <optional>
 #include <span>
 
-namespace selmak::ui {
+namespace selmak::forms {
+
+struct Rgb
+{
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+
+    friend constexpr bool operator==(Rgb, Rgb) = default;
+};
 
 enum class ControlKind {
     Label, // wraps its text at its width, as every label here does
@@ -24,53 +33,54 @@ enum class Initially {
     Checked,
 };
 
-// No face: the toolkit's default font for the window.
+// No face: the front-end's default font for the window.
 struct FontStyle
 {
     const char *face = nullptr;
-    double points;
+    double points = 0;
     bool bold = false;
     bool underline = false;
 };
 
 // The dialog face of the system these windows come from.
-inline constexpr FontStyle kClassicDialogFont { "MS Sans Serif", 8.25 };
+inline constexpr FontStyle kClassicDialogFont { .face = "MS Sans Serif", .points = 8.25 };
 
-// One control as it stands before any event runs. A colour of 0 (fully transparent) keeps the
-// style's own; text is drawn in the window-text colour unless given.
+// One control as it stands before any event runs. Without a colour a control keeps its style's
+// own: text in the window-text colour, the background of the window or of a text box.
 struct ControlRow
 {
     const char *name;
     ControlKind kind;
-    const char *caption;
-    TwipRect twips;
-    FontStyle font;
-    QRgb text = 0;
-    QRgb background = 0;
+    const char *caption = ""; // UTF-8; for a picture, the image's path under resources/
+    TwipRect twips; // left, top, width, height from the top-left corner of the client area
+    FontStyle font {};
+    std::optional<Rgb> text {};
+    std::optional<Rgb> background {};
     bool centred = false;
     Initially initially = Initially::AsBuilt;
     // What a screen reader says where the caption says nothing useful.
     const char *accessibleName = nullptr;
-    bool isDefault = false; // the button that Enter presses
+    bool isDefault = false; // the button that Enter presses anywhere in the window
 };
 
 struct LineRow
 {
     const char *name;
-    QPoint from;
-    QPoint to;
+    TwipPoint from;
+    TwipPoint to;
 };
 
 struct WindowLayout
 {
+    const char *name;
     const char *title;
     TwipRect clientArea;
     FontStyle font;
-    QRgb background; // 0: the style's own
-    QRgb lineColour;
+    std::optional<Rgb> background; // none: the system's button face
+    Rgb lineColour;
     std::span<const ControlRow> controls;
     std::span<const LineRow> lines;
     std::span<const char *const> tabOrder; // the controls that take the focus, in order
 };
 
-} // namespace selmak::ui
+} // namespace selmak::forms

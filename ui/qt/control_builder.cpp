@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/control_builder.h"
+#include "ui/qt/control_builder.h"
 
-#include "ui/main/fonts.h"
-#include "ui/main/hot_spot.h"
-#include "ui/main/image_file.h"
-#include "ui/main/window_layout.h"
+#include "forms/layout.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/hot_spot.h"
+#include "ui/qt/image_file.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,10 +18,25 @@
 namespace selmak::ui {
 namespace {
 
-void setColourEverywhere(QPalette &palette, QPalette::ColorRole role, QRgb rgb)
+using forms::ControlKind;
+using forms::ControlRow;
+using forms::Initially;
+using forms::LineRow;
+
+QColor toColour(forms::Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+QRect toRect(forms::PixelRect r)
+{
+    return QRect(r.left, r.top, r.width, r.height);
+}
+
+void setColourEverywhere(QPalette &palette, QPalette::ColorRole role, forms::Rgb rgb)
 {
     for (auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
-        palette.setColor(group, role, QColor::fromRgb(rgb));
+        palette.setColor(group, role, toColour(rgb));
 }
 
 QWidget *createWidget(const ControlRow &row, QWidget *parent)
@@ -38,7 +53,7 @@ QWidget *createWidget(const ControlRow &row, QWidget *parent)
     }
     case ControlKind::Picture: {
         auto *picture = new QLabel(parent);
-        picture->setPixmap(readImageFile(caption));
+        picture->setPixmap(readImageFile(QStringLiteral(":/") + caption));
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setLineWidth(2);
@@ -75,11 +90,11 @@ void applyColours(QWidget *widget, const ControlRow &row)
     if (row.text) {
         // A disabled box keeps the style's greyed text.
         const QPalette::ColorRole role = textBox ? QPalette::Text : QPalette::WindowText;
-        palette.setColor(QPalette::Active, role, QColor::fromRgb(row.text));
-        palette.setColor(QPalette::Inactive, role, QColor::fromRgb(row.text));
+        palette.setColor(QPalette::Active, role, toColour(*row.text));
+        palette.setColor(QPalette::Inactive, role, toColour(*row.text));
     }
     if (row.background) {
-        setColourEverywhere(palette, textBox ? QPalette::Base : QPalette::Window, row.background);
+        setColourEverywhere(palette, textBox ? QPalette::Base : QPalette::Window, *row.background);
         widget->setAutoFillBackground(!textBox);
     }
     widget->setPalette(palette);
@@ -89,7 +104,7 @@ void buildControl(const ControlRow &row, QWidget *parent)
 {
     QWidget *widget = createWidget(row, parent);
     widget->setObjectName(QString::fromLatin1(row.name));
-    widget->setGeometry(toPixels(row.twips));
+    widget->setGeometry(toRect(forms::toPixels(row.twips)));
     if (row.font.face)
         widget->setFont(toFont(row.font));
     applyColours(widget, row);
@@ -99,11 +114,11 @@ void buildControl(const ControlRow &row, QWidget *parent)
         widget->setVisible(false);
 }
 
-void buildLine(const LineRow &row, QRgb colour, QWidget *parent)
+void buildLine(const LineRow &row, forms::Rgb colour, QWidget *parent)
 {
     auto *line = new QFrame(parent);
     line->setObjectName(QString::fromLatin1(row.name));
-    const QRect pixels = linePixels(row.from, row.to);
+    const QRect pixels = toRect(forms::linePixels(row.from, row.to));
     line->setFrameShape(pixels.height() == 1 ? QFrame::HLine : QFrame::VLine);
     line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(1);
@@ -115,15 +130,16 @@ void buildLine(const LineRow &row, QRgb colour, QWidget *parent)
 
 } // namespace
 
-void buildWindow(QWidget *window, const WindowLayout &layout)
+void buildWindow(QWidget *window, const forms::WindowLayout &layout)
 {
+    window->setObjectName(QString::fromLatin1(layout.name));
     window->setWindowTitle(QString::fromUtf8(layout.title));
-    window->setFixedSize(toPixels(layout.clientArea).size());
+    window->setFixedSize(toRect(forms::toPixels(layout.clientArea)).size());
     if (layout.font.face)
         window->setFont(toFont(layout.font));
     if (layout.background) {
         QPalette palette = window->palette();
-        setColourEverywhere(palette, QPalette::Window, layout.background);
+        setColourEverywhere(palette, QPalette::Window, *layout.background);
         window->setPalette(palette);
         window->setAutoFillBackground(true);
     }

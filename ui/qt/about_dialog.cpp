@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "ui/about/about_dialog.h"
+#include "ui/qt/about_dialog.h"
 
-#include "ui/about/about_layout.h"
-#include "ui/main/control_builder.h"
-#include "ui/main/hot_spot.h"
+#include "forms/about_layout.h"
+#include "ui/qt/control_builder.h"
+#include "ui/qt/hot_spot.h"
 
 #include <QDesktopServices>
 #include <QIcon>
@@ -18,13 +18,12 @@ AboutDialog::AboutDialog(QWidget *parent)
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     // The dialog shows no icon: a blank one stands in for the application's.
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
     setWindowIcon(QIcon(blank));
-    buildWindow(this, aboutLayout());
+    buildWindow(this, forms::aboutLayout());
     m_lblTitle = findChild<QLabel *>(QStringLiteral("lblTitle"));
     m_lblVersion = findChild<QLabel *>(QStringLiteral("lblVersion"));
 

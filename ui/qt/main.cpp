@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/application.h"
-#include "ui/main/main_window.h"
+#include "ui/qt/application.h"
+#include "ui/qt/main_window.h"
 
 #include <QApplication>
 

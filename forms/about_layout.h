@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/main/window_layout.h"
+#include "forms/layout.h"
 
-namespace selmak::ui {
+namespace selmak::forms {
 
 const WindowLayout &aboutLayout();
 
-} // namespace selmak::ui
+} // namespace selmak::forms

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/image_file.h"
+#include "ui/qt/image_file.h"
 
 #include <QFileInfo>
 #include <QImageReader>
