@@ -2,6 +2,7 @@
 #include "ui/qt/control_builder.h"
 
 #include "forms/layout.h"
+#include "ui/qt/command_button.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/hot_spot.h"
 #include "ui/qt/image_file.h"
@@ -72,7 +73,7 @@ QWidget *createWidget(const ControlRow &row, QWidget *parent)
         return option;
     }
     case ControlKind::Button: {
-        auto *button = new QPushButton(caption, parent);
+        auto *button = new CommandButton(caption, parent);
         button->setAutoDefault(false);
         button->setDefault(row.isDefault);
         return button;

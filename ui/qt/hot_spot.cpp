@@ -23,4 +23,10 @@ void HotSpot::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void HotSpot::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_pressed = false;
+    event->accept();
+}
+
 } // namespace selmak::ui

@@ -122,8 +122,14 @@ void MainWindow::showStepButtons()
 
 void MainWindow::showAbout()
 {
-    if (!m_about)
+    if (!m_about) {
         m_about = new AboutDialog;
+        // Centred over the main window, frame and all; both wear the same decoration.
+        m_about->adjustSize();
+        const QSize decoration = frameGeometry().size() - size();
+        const QSize room = frameGeometry().size() - m_about->size() - decoration;
+        m_about->move(frameGeometry().topLeft() + QPoint(room.width() / 2, room.height() / 2));
+    }
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
