@@ -82,7 +82,9 @@ private:
                 }
             }
         }
-        std::ranges::sort(m_entries, {}, [](const Entry &e) { return std::tie(e.key, e.order); });
+        std::sort(m_entries.begin(), m_entries.end(), [](const Entry &a, const Entry &b) {
+            return std::tie(a.key, a.order) < std::tie(b.key, b.order);
+        });
         for (Entry &entry : m_entries)
             entry.hit.model = entry.model;
     }
@@ -90,23 +92,30 @@ private:
     std::vector<Entry> m_entries;
 };
 
+// Of a range whose keys all begin with the same `length` symbols, those that are that long: they
+// sort first.
+std::span<const Entry> exactly(std::span<const Entry> range, std::size_t length)
+{
+    const auto longer = std::find_if(range.begin(), range.end(),
+                                     [length](const Entry &e) { return e.key.size() > length; });
+    return { range.begin(), longer };
+}
+
+// Compares the symbol at one place of longer keys.
+struct SymbolAt
+{
+    std::size_t place;
+    bool operator()(const Entry &e, char symbol) const { return e.key[place] < symbol; }
+    bool operator()(char symbol, const Entry &e) const { return symbol < e.key[place]; }
+};
+
 // Of a range whose keys all begin with the same `length` symbols, those whose next symbol is
 // `symbol`.
 std::span<const Entry> narrow(std::span<const Entry> range, std::size_t length, char symbol)
 {
-    const auto longer
-        = std::ranges::find_if(range, [length](const Entry &e) { return e.key.size() > length; });
-    const auto [first, last] = std::ranges::equal_range(
-        longer, range.end(), symbol, {}, [length](const Entry &e) { return e.key[length]; });
+    const auto longer = range.begin() + static_cast<std::ptrdiff_t>(exactly(range, length).size());
+    const auto [first, last] = std::equal_range(longer, range.end(), symbol, SymbolAt { length });
     return { first, last };
-}
-
-// Of a range whose keys all begin with the same `length` symbols, those that are that long.
-std::span<const Entry> exactly(std::span<const Entry> range, std::size_t length)
-{
-    const auto longer
-        = std::ranges::find_if(range, [length](const Entry &e) { return e.key.size() > length; });
-    return { range.begin(), longer };
 }
 
 bool sameCell(const ModelHit &a, const ModelHit &b)
@@ -131,7 +140,8 @@ std::vector<ModelHit> candidateHits(std::span<const Entry> range)
     std::vector<const Entry *> entries;
     for (const Entry &entry : range)
         entries.push_back(&entry);
-    std::ranges::sort(entries, {}, &Entry::order);
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry *a, const Entry *b) { return a->order < b->order; });
     std::vector<ModelHit> hits;
     const Entry *previous = nullptr;
     for (const Entry *entry : entries) {
