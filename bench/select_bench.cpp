@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The latency of one click on the select button: read, classify and fill the sixteen labels.
-#include "ui/main/main_window.h"
+#include "ui/qt/main_window.h"
 
 #include <QLineEdit>
 #include <QPushButton>

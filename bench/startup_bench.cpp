@@ -3,8 +3,8 @@
 // against startup_floor: hyperfine -N build/bench/bench/startup_bench
 // build/bench/bench/startup_floor
 #include "first_paint.h"
-#include "ui/main/application.h"
-#include "ui/main/main_window.h"
+#include "ui/qt/application.h"
+#include "ui/qt/main_window.h"
 
 #include <QApplication>
 

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <optional>
 
 namespace selmak {
 namespace {
@@ -19,14 +18,6 @@ bool isIgnored(char c)
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-// The first position from pos on that holds a character the reading does not ignore.
-std::size_t skipIgnored(std::string_view text, std::size_t pos)
-{
-    while (pos < text.size() && isIgnored(text[pos]))
-        ++pos;
-    return pos;
 }
 
 // The text with the ignored characters skipped, read one character at a time.
@@ -44,7 +35,11 @@ public:
     }
 
 private:
-    void skipIgnored() { m_pos = selmak::skipIgnored(m_text, m_pos); }
+    void skipIgnored()
+    {
+        while (m_pos < m_text.size() && isIgnored(m_text[m_pos]))
+            ++m_pos;
+    }
 
     std::string_view m_text;
     std::size_t m_pos = 0;
@@ -86,43 +81,6 @@ std::int64_t roughMagnitude(std::string_view numeral)
     const std::int64_t magnitude
         = firstSignificant < point ? pointAt - position : pointAt - position + 1;
     return magnitude + exponent;
-}
-
-// Most texts are a plain numeral, perhaps with blanks around it or a unit after it; from_chars
-// reads those in place. Whatever it might read differently from the lenient rules (blanks inside
-// the number, a sign it does not take, "inf" and "nan", a range error) is left to the full path.
-// A text that starts with its first digit and ends with its last, the commonest, costs the reader
-// two comparisons beyond from_chars.
-std::optional<double> readPlainNumeral(std::string_view text)
-{
-    const auto digitsAt = [text](std::size_t pos) {
-        return pos < text.size() && (isDigit(text[pos]) || text[pos] == '.');
-    };
-    const auto mayContinue = [](char c) { return isDigit(c) || c == '.' || c == 'e' || c == 'E'; };
-
-    std::size_t start = 0;
-    if (!digitsAt(0)) {
-        // Blanks before the number, then a plus to skip or a minus that from_chars takes itself.
-        start = skipIgnored(text, 0);
-        const bool plus = start < text.size() && text[start] == '+';
-        if (plus)
-            start = skipIgnored(text, start + 1);
-        const bool minus = !plus && start < text.size() && text[start] == '-';
-        if (!digitsAt(minus ? start + 1 : start))
-            return std::nullopt;
-    }
-
-    double value = 0.0;
-    const char *end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data() + start, end, value);
-    if (ec != std::errc())
-        return std::nullopt;
-    if (ptr == end)
-        return value;
-    const std::size_t next = skipIgnored(text, static_cast<std::size_t>(ptr - text.data()));
-    if (next < text.size() && mayContinue(text[next]))
-        return std::nullopt;
-    return value;
 }
 
 } // namespace
@@ -167,9 +125,6 @@ std::string takeNumeral(std::string_view text)
 
 double readLenient(std::string_view text)
 {
-    if (const std::optional<double> value = readPlainNumeral(text))
-        return *value;
-
     const std::string numeral = takeNumeral(text);
     if (numeral.empty())
         return 0.0;

@@ -21,21 +21,17 @@ struct RatingClass
     float upper;
 };
 
-// Either kind of rating maps onto every step but the fifth.
-inline constexpr std::size_t kClassCount = 18;
-
-// One kind of rating (power or current): its classes, their upper bounds side by side, its
-// permitted range and its warning. The fixed count lets classify compare without a loop.
+// One kind of rating (power or current): its classes, its permitted range and its warning.
 struct Rating
 {
-    std::span<const RatingClass, kClassCount> classes;
-    std::span<const float, kClassCount> upperBounds;
+    std::span<const RatingClass> classes;
     float minimum;
     float maximum;
     std::string_view warning;
 };
 
-inline constexpr std::array<RatingClass, kClassCount> kPowerClasses { {
+// Either kind of rating maps onto every step but the fifth.
+inline constexpr std::array<RatingClass, 18> kPowerClasses { {
     { 1, 2.3f, 4.0f },
     { 2, 4.0001f, 5.5f },
     { 3, 5.5001f, 7.5f },
@@ -57,7 +53,7 @@ inline constexpr std::array<RatingClass, kClassCount> kPowerClasses { {
 } };
 
 // These are not the currents that the catalogue shows for the steps.
-inline constexpr std::array<RatingClass, kClassCount> kCurrentClasses { {
+inline constexpr std::array<RatingClass, 18> kCurrentClasses { {
     { 1, 6.6001f, 8.8f },
     { 2, 8.8001f, 12.0f },
     { 3, 12.0001f, 15.5f },
@@ -78,29 +74,15 @@ inline constexpr std::array<RatingClass, kClassCount> kCurrentClasses { {
     { 19, 400.0001f, 500.0f },
 } };
 
-// Classify compares a value with every upper bound at once: over so few classes that is faster
-// than a search, and it needs the bounds in one row.
-template<std::size_t N>
-constexpr std::array<float, N> upperBoundsOf(const std::array<RatingClass, N> &classes)
-{
-    std::array<float, N> bounds {};
-    std::ranges::transform(classes, bounds.begin(), &RatingClass::upper);
-    return bounds;
-}
-inline constexpr std::array kPowerUpperBounds = upperBoundsOf(kPowerClasses);
-inline constexpr std::array kCurrentUpperBounds = upperBoundsOf(kCurrentClasses);
-
-inline constexpr Rating kPowerRating {
-    kPowerClasses, kPowerUpperBounds, 2.3f, 250.0f,
-    "Значение мощности должно находиться в пределах (2.3...250 кВт)"
-};
-inline constexpr Rating kCurrentRating {
-    kCurrentClasses, kCurrentUpperBounds, 6.6f, 500.0f,
-    "Значение силы тока должно находиться в пределах (6.6...500 A)"
-};
+inline constexpr Rating kPowerRating { kPowerClasses, 2.3f, 250.0f,
+                                       "Значение мощности должно находиться в пределах "
+                                       "(2.3...250 кВт)" };
+inline constexpr Rating kCurrentRating { kCurrentClasses, 6.6f, 500.0f,
+                                         "Значение силы тока должно находиться в пределах "
+                                         "(6.6...500 A)" };
 
 // Classes in rising order without overlap, on steps of the catalogue, the last ending at the
-// maximum, with the bounds row matching them.
+// maximum.
 constexpr bool isWellFormed(const Rating &rating)
 {
     const auto &classes = rating.classes;
@@ -110,10 +92,8 @@ constexpr bool isWellFormed(const Rating &rating)
             return false;
         if (i > 0 && (classes[i - 1].upper >= c.lower || classes[i - 1].row >= c.row))
             return false;
-        if (rating.upperBounds[i] != c.upper)
-            return false;
     }
-    return classes.back().upper == rating.maximum;
+    return !classes.empty() && classes.back().upper == rating.maximum;
 }
 static_assert(isWellFormed(kPowerRating));
 static_assert(isWellFormed(kCurrentRating));
@@ -125,12 +105,10 @@ constexpr std::optional<int> classify(const Rating &rating, float value)
 {
     if (!(value >= rating.minimum && value <= rating.maximum))
         return std::nullopt;
-    // The classes that end below the value; the last ends at the maximum, so one is left over.
-    // Counted in 32 bits, the comparisons add up lane by lane in one vector register.
-    int below = 0;
-    for (const float upper : rating.upperBounds)
-        below += upper < value ? 1 : 0;
-    return rating.classes[static_cast<std::size_t>(below)].row;
+    // The last class ends at the maximum, so one is always found.
+    return std::ranges::find_if(rating.classes,
+                                [value](const RatingClass &c) { return value <= c.upper; })
+        ->row;
 }
 
 } // namespace selmak

@@ -1,37 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace selmak {
 
-class ResultView;
-class SizeSteps;
 struct Rating;
 
-// Turns a typed power or current into a size step and warns about values out of range.
-class Selection
+// What one selection decides, for the caller to show: the step first, then the warning.
+struct Selected
 {
-public:
-    Selection(SizeSteps &steps, ResultView &view);
-
-    void SelectByPower(std::string_view text);
-    void SelectByCurrent(std::string_view text);
-
-    // The last values read, in single precision; 0 until the first selection of their kind.
-    float PowerValue() const { return m_powerValue; }
-    float CurrentValue() const { return m_currentValue; }
-
-private:
-    void select(const Rating &rating, std::string_view text, float &stored);
-    void CheckPowerRange();
-    void CheckCurrentRange();
-    void checkRange(const Rating &rating, float value);
-
-    SizeSteps &m_steps;
-    ResultView &m_view;
-    float m_powerValue = 0.0f;
-    float m_currentValue = 0.0f;
+    float value; // what the text reads as, in single precision
+    std::optional<int> step; // none when the value fits no class: the step on show stays
+    std::optional<std::string_view> warning; // when the value lies outside the permitted range
 };
+
+// Reads a typed power or current leniently, rounds it to single precision and classifies it.
+Selected select(const Rating &rating, std::string_view text);
 
 } // namespace selmak

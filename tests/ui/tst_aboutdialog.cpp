@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "ui/about/about_dialog.h"
-#include "ui/main/main_window.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/main_window.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <memory>
 
@@ -43,6 +44,8 @@ private slots:
     void oneDialogAtMost();
     void mainWindowWorksWhileItIsOpen();
     void linkOpensTheFixedAddress();
+    void doubleClickOnTheLinkOpensItOnce();
+    void opensCentredOverTheMainWindow();
     void tabGoesBetweenButtonAndPicture();
 
 private:
@@ -169,6 +172,28 @@ void tst_AboutDialog::linkOpensTheFixedAddress()
     QTest::mouseClick(about->findChild<QLabel *>("lblURL"), Qt::LeftButton);
     QCOMPARE(m_urls.opened, QList<QUrl> { QUrl(QStringLiteral("http://www.tarvis.example/")) });
     QVERIFY(about->isVisible());
+}
+
+void tst_AboutDialog::doubleClickOnTheLinkOpensItOnce()
+{
+    AboutDialog *about = openAbout();
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    // Through the window, as the platform delivers it: press, release, press, double-click,
+    // release.
+    QWindow *window = about->windowHandle();
+    const QPoint at = about->findChild<QLabel *>("lblURL")->geometry().center();
+    QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+    QCOMPARE(m_urls.opened.size(), 1);
+}
+
+void tst_AboutDialog::opensCentredOverTheMainWindow()
+{
+    m_window->move(40, 30);
+    AboutDialog *about = openAbout();
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    const QPoint offset = about->frameGeometry().center() - m_window->frameGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
 }
 
 void tst_AboutDialog::tabGoesBetweenButtonAndPicture()

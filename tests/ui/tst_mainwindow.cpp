@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "ui/about/about_dialog.h"
-#include "ui/main/fonts.h"
-#include "ui/main/main_window.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/main_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -61,6 +61,8 @@ private slots:
     void modeSwitchKeepsTextsAndResults();
     void typingKeepsSelectEnabled();
     void enterInABoxDoesNotSelect();
+    void enterOnAFocusedButtonPressesIt_data();
+    void enterOnAFocusedButtonPressesIt();
     void hotSpotShowsTheStepButtons_data();
     void hotSpotShowsTheStepButtons();
     void hotSpotIsNotReachedByKeyboard();
@@ -293,6 +295,36 @@ void tst_MainWindow::enterInABoxDoesNotSelect()
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(shown(*m_window, "lblPower"), QStringLiteral("4"));
     QVERIFY(m_warnings.texts.isEmpty());
+}
+
+void tst_MainWindow::enterOnAFocusedButtonPressesIt_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("power");
+    QTest::addColumn<bool>("aboutOpens");
+    QTest::newRow("select") << "cmbChoose"
+                            << "7.5" << false;
+    QTest::newRow("one step up") << "far"
+                                 << "5.5" << false;
+    QTest::newRow("About") << "cmbAbout"
+                           << "4" << true;
+}
+
+void tst_MainWindow::enterOnAFocusedButtonPressesIt()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, power);
+    QFETCH(bool, aboutOpens);
+    QTest::keyClicks(child<QLineEdit>("txtPower"), QStringLiteral("7.5"));
+    QTest::mouseClick(child<QWidget>("Hide"), Qt::LeftButton);
+    QWidget *target = child<QWidget>(qPrintable(button));
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Return);
+    QCOMPARE(shown(*m_window, "lblPower"), power);
+    bool aboutOpen = false;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        aboutOpen = aboutOpen || (qobject_cast<AboutDialog *>(w) && w->isVisible());
+    QCOMPARE(aboutOpen, aboutOpens);
 }
 
 void tst_MainWindow::hotSpotShowsTheStepButtons_data()

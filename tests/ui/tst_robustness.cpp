@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/catalog.h"
-#include "ui/about/about_dialog.h"
-#include "ui/main/main_window.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/main_window.h"
 
 #include <QApplication>
 #include <QClipboard>

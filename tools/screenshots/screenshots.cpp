@@ -3,9 +3,9 @@
 // windows name (through their Liberation stand-ins), so that every machine draws the same pixels.
 //   selmak_screenshots <folder>            writes the pictures
 //   selmak_screenshots --check <folder>    fails when they differ from what the windows draw
-#include "ui/main/application.h"
-#include "ui/main/main_window.h"
-#include "ui/main/warning_box.h"
+#include "ui/qt/application.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/warning_box.h"
 #include "window_picture.h"
 
 #include <QApplication>

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "forms/layout.h"
+
+namespace selmak::forms {
+
+const WindowLayout &aboutLayout();
+
+} // namespace selmak::forms

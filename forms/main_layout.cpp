@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: MIT
+#include "forms/main_layout.h"
+
+#include <array>
+
+namespace selmak::forms {
+namespace {
+
+constexpr Rgb kGreen { 0, 255, 0 };
+constexpr Rgb kLightGreen { 128, 255, 128 };
+constexpr Rgb kBlack { 0, 0, 0 };
+constexpr Rgb kYellow { 255, 255, 0 };
+constexpr Rgb kLightBlue { 192, 192, 255 };
+constexpr Rgb kRed { 255, 0, 0 };
+// Behind the results: dark, so that yellow, red, light blue and green all read well on it.
+constexpr Rgb kWindowFrame { 0, 0, 0 };
+
+constexpr FontStyle kWindowFont { .face = "Arial", .points = 8.25 };
+constexpr FontStyle kSans { .face = "MS Sans Serif", .points = 9.75 };
+constexpr FontStyle kSansBold { .face = "MS Sans Serif", .points = 9.75, .bold = true };
+constexpr FontStyle kSansBoldUnderlined {
+    .face = "MS Sans Serif", .points = 9.75, .bold = true, .underline = true
+};
+constexpr FontStyle kSansSmall { .face = "MS Sans Serif", .points = 8.25 };
+constexpr FontStyle kTahoma { .face = "Tahoma", .points = 8.25 };
+constexpr FontStyle kHeading { .face = "Times New Roman", .points = 14.25, .bold = true };
+
+using enum ControlKind;
+
+// A maker's row: its name on the left and its model on the right, at the same top.
+constexpr ControlRow makerName(const char *name, const char *caption, int top)
+{
+    return { .name = name,
+             .kind = Label,
+             .caption = caption,
+             .twips = { 4200, top, 2000, 255 },
+             .font = kSansBold };
+}
+constexpr ControlRow makerModel(const char *name, int top)
+{
+    return { .name = name,
+             .kind = Label,
+             .twips = { 6480, top, 2100, 255 },
+             .font = kSans,
+             .text = kYellow,
+             .background = kWindowFrame,
+             .centred = true };
+}
+
+// Left, top, width and height in twips from the top-left corner of the client area.
+constexpr auto kControls = std::to_array<ControlRow>({
+    // The input area.
+    { .name = "ID",
+      .kind = Label,
+      .caption = "Исходные данные:",
+      .twips = { 480, 360, 2655, 375 },
+      .font = kHeading,
+      .text = kBlack },
+    { .name = "Power1_0",
+      .kind = Label,
+      .caption = "Номинальная мощность  ",
+      .twips = { 480, 1080, 2415, 240 },
+      .font = kSans },
+    { .name = "Label1",
+      .kind = Label,
+      .caption = "контактора  AC-3",
+      .twips = { 480, 1320, 2295, 255 },
+      .font = kSans },
+    { .name = "optPower",
+      .kind = Option,
+      .caption = "Option1",
+      .twips = { 240, 1800, 255, 285 },
+      .font = kWindowFont,
+      .initially = Initially::Checked,
+      .accessibleName = "Номинальная мощность" },
+    { .name = "txtPower",
+      .kind = TextBox,
+      .twips = { 600, 1800, 975, 285 },
+      .font = kTahoma,
+      .background = kLightGreen,
+      .accessibleName = "Номинальная мощность, кВт" },
+    { .name = "Power1_5",
+      .kind = Label,
+      .caption = "(кВт)",
+      .twips = { 1680, 1800, 615, 285 },
+      .font = kSansBold },
+    { .name = "Power1_7",
+      .kind = Label,
+      .caption = "Номинальная сила тока  ",
+      .twips = { 480, 2280, 2430, 240 },
+      .font = kSans },
+    { .name = "Label2",
+      .kind = Label,
+      .caption = "контактора  AC-3",
+      .twips = { 480, 2520, 2295, 255 },
+      .font = kSans },
+    { .name = "optCurrent",
+      .kind = Option,
+      .caption = "Option1",
+      .twips = { 240, 3000, 255, 285 },
+      .font = kWindowFont,
+      .accessibleName = "Номинальная сила тока" },
+    { .name = "txtCurrent",
+      .kind = TextBox,
+      .twips = { 600, 3000, 975, 285 },
+      .font = kTahoma,
+      .text = kBlack,
+      .background = kLightGreen,
+      .accessibleName = "Номинальная сила тока, А" },
+    { .name = "Power1_4",
+      .kind = Label,
+      .caption = " (А)",
+      .twips = { 1680, 3000, 495, 255 },
+      .font = kSansBold },
+
+    // The commands, and the hot spot between them that shows the step buttons.
+    { .name = "cmbChoose",
+      .kind = Button,
+      .caption = "Подобрать",
+      .twips = { 480, 3600, 2055, 375 },
+      .font = kSans },
+    { .name = "Hide", .kind = HotSpot, .twips = { 1200, 4440, 495, 135 }, .font = kWindowFont },
+    { .name = "cmbAbout",
+      .kind = Button,
+      .caption = "О программе",
+      .twips = { 480, 5160, 2055, 375 },
+      .font = kSans },
+    { .name = "exit",
+      .kind = Button,
+      .caption = "Выход",
+      .twips = { 480, 5640, 2055, 375 },
+      .font = kSans },
+
+    // The two heading rows above the frame, with the step buttons either side of the results.
+    { .name = "Power1_2",
+      .kind = Label,
+      .caption = "Мощность (AC-3), кВт",
+      .twips = { 3840, 240, 2400, 255 },
+      .font = kSansBold,
+      .text = kBlack },
+    { .name = "lblPower",
+      .kind = Label,
+      .caption = "Power",
+      .twips = { 6480, 240, 2100, 255 },
+      .font = kSansBoldUnderlined,
+      .text = kLightBlue,
+      .background = kWindowFrame,
+      .centred = true },
+    { .name = "markCurrent",
+      .kind = Label,
+      .caption = "Сила тока (AC-3), А",
+      .twips = { 3840, 600, 2400, 255 },
+      .font = kSansBold },
+    { .name = "lblCurrent",
+      .kind = Label,
+      .caption = "Current",
+      .twips = { 6480, 600, 2100, 255 },
+      .font = kSansBoldUnderlined,
+      .text = kRed,
+      .background = kWindowFrame,
+      .centred = true },
+    { .name = "back",
+      .kind = Button,
+      .caption = "<",
+      .twips = { 6255, 240, 200, 615 },
+      .font = kSansSmall,
+      .initially = Initially::Hidden,
+      .accessibleName = "На ступень меньше" },
+    { .name = "far",
+      .kind = Button,
+      .caption = ">",
+      .twips = { 8625, 240, 200, 615 },
+      .font = kSansSmall,
+      .initially = Initially::Hidden,
+      .accessibleName = "На ступень больше" },
+
+    // The makers. Moeller's model alone is bold green on black: the catalogue is built around it.
+    makerName("markDanfoss", "Danfoss", 1140),
+    makerModel("lblDanfoss", 1140),
+    makerName("markElester", "Elester", 1500),
+    makerModel("lblElester", 1500),
+    makerName("markAEG", "AEG", 1845),
+    makerModel("lblAEG", 1845),
+    makerName("markGE_AEG", "GE-AEG", 2205),
+    makerModel("lblGE_AEG", 2205),
+    makerName("markGE", "GE", 2565),
+    makerModel("lblGE", 2565),
+    makerName("markABB", "ABB", 2910),
+    makerModel("lblABB", 2910),
+    makerName("markTelemecanique", "Telemecanique", 3270),
+    makerModel("lblTelemecan", 3270),
+    makerName("markLovato", "Lovato", 3630),
+    makerModel("lblLovato", 3630),
+    makerName("markSiemens", "Siemens", 3975),
+    makerModel("lblSiemens", 3975),
+    makerName("markMoeller", "Moeller", 4335),
+    { .name = "lblMoeller",
+      .kind = Label,
+      .twips = { 6480, 4335, 2100, 255 },
+      .font = kSansBold,
+      .text = kGreen,
+      .background = kBlack,
+      .centred = true },
+    makerName("markSchrack", "Schrack", 4695),
+    makerModel("lblSchrack", 4695),
+    makerName("markAlien_Bradey", "Alien Bradey", 5040),
+    makerModel("lblAlien_Brad", 5040),
+    makerName("markIEK", "ИЭК", 5400),
+    makerModel("lblIEK", 5400),
+    makerName("markASKO", "АСКО", 5760),
+    makerModel("lblASKO", 5760),
+});
+
+// The frame around the makers' rows.
+constexpr auto kLines = std::to_array<LineRow>({
+    { .name = "Line1", .from = { 8880, 960 }, .to = { 3600, 960 } },
+    { .name = "Line2", .from = { 8880, 6120 }, .to = { 3600, 6120 } },
+    { .name = "Line3", .from = { 3600, 960 }, .to = { 3600, 6120 } },
+    { .name = "Line4", .from = { 8880, 6120 }, .to = { 8880, 960 } },
+});
+
+// Hidden step buttons are skipped until they show. Of the two options the checked one takes it.
+constexpr std::array kTabOrder { "back",     "far",       "exit",     "txtPower",  "txtCurrent",
+                                 "cmbAbout", "cmbChoose", "optPower", "optCurrent" };
+
+constexpr WindowLayout kMainLayout { .name = "selmak",
+                                     .title = "Подбор контакторов",
+                                     .clientArea = { 0, 0, 9195, 6345 },
+                                     .font = kWindowFont,
+                                     .background = kGreen,
+                                     .lineColour = kBlack,
+                                     .controls = kControls,
+                                     .lines = kLines,
+                                     .tabOrder = kTabOrder };
+
+} // namespace
+
+const WindowLayout &mainLayout()
+{
+    return kMainLayout;
+}
+
+} // namespace selmak::forms

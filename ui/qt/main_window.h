@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "forms/main_form.h"
+#include "forms/main_view.h"
+#include "ui/qt/warning_box.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace selmak::ui {
+
+class AboutDialog;
+
+// The program's one working screen: the input on the left, the results of the current size step
+// on the right. What each event does is the shared form's; the window binds it to Qt's widgets.
+class MainWindow : public QWidget, private forms::MainView
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Notifier notifier = showWarningBox, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+private:
+    std::string boxText(forms::Box box) const override;
+    bool isBoxEnabled(forms::Box box) const override;
+    void setBoxEnabled(forms::Box box, bool enabled) override;
+    bool isPowerOptionSelected() const override;
+    void enableChoose() override;
+    void setResult(Column column, std::string_view text) override;
+    void showWarning(std::string_view text) override;
+    void showStepButtons() override;
+    void showAbout() override;
+    void exitProgram() override;
+
+    template<typename T> T *control(const char *name) const;
+    QLineEdit *box(forms::Box box) const;
+
+    Notifier m_notifier;
+    forms::MainForm m_form { *this };
+
+    QRadioButton *m_optPower;
+    QRadioButton *m_optCurrent;
+    QLineEdit *m_txtPower;
+    QLineEdit *m_txtCurrent;
+    QPushButton *m_cmbChoose;
+    QPushButton *m_back;
+    QPushButton *m_far;
+    std::array<QLabel *, kColumnCount> m_results {};
+    QPointer<AboutDialog> m_about;
+};
+
+} // namespace selmak::ui
