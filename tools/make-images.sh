@@ -36,3 +36,7 @@ rsvg-convert -w 91 -h 97 images/about.svg -o "$work/backdrop.png"
 rsvg-convert -w 68 -h 68 icons/selmak.svg -o "$work/contactor.png"
 convert "$work/backdrop.png" "$work/contactor.png" -geometry +12+14 -composite \
     -background white -flatten -strip -quality 92 images/about.jpg
+
+# The same picture for the native Windows window, which draws bitmaps and decodes no JPEG:
+# 24-bit, uncompressed, no colour-space block (BMP3).
+convert images/about.jpg BMP3:images/about.bmp

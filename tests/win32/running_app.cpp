@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include "running_app.h"
+
+#include "ui/win32/text.h"
+
+namespace selmak::win32::test {
+
+RunningApp::RunningApp()
+    : app([this](HWND, std::wstring_view text) { warnings.emplace_back(text); },
+          [this](std::wstring_view address) { opened.emplace_back(address); })
+{
+    app.start(SW_SHOWNORMAL);
+}
+
+RunningApp::~RunningApp()
+{
+    pump();
+}
+
+HWND RunningApp::aboutControl(std::string_view name)
+{
+    AboutWindow *about = app.aboutWindow();
+    return about ? about->control(name) : nullptr;
+}
+
+std::string RunningApp::text(HWND window) const
+{
+    std::wstring buffer(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    buffer.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, buffer.data(), static_cast<int>(buffer.size()))));
+    return narrow(buffer);
+}
+
+void RunningApp::type(std::string_view box, std::string_view text)
+{
+    SendMessageW(control(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(widen(text).c_str()));
+}
+
+void RunningApp::clickAt(POINT client)
+{
+    POINT screen = client;
+    ClientToScreen(main(), &screen);
+    const HWND target = WindowFromPoint(screen);
+    POINT local = screen;
+    ScreenToClient(target, &local);
+    const LPARAM at = MAKELPARAM(local.x, local.y);
+    SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(target, WM_LBUTTONUP, 0, at);
+}
+
+void RunningApp::key(HWND window, WPARAM virtualKey)
+{
+    MSG message {};
+    message.hwnd = window;
+    message.message = WM_KEYDOWN;
+    message.wParam = virtualKey;
+    message.lParam = 1;
+    if (!IsDialogMessageW(GetAncestor(window, GA_ROOT), &message))
+        SendMessageW(window, WM_KEYDOWN, virtualKey, 1);
+}
+
+std::optional<int> RunningApp::pump()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            return static_cast<int>(message.wParam);
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return std::nullopt;
+}
+
+} // namespace selmak::win32::test

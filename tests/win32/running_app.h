@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/win32/application.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+#include <windows.h>
+
+namespace selmak::win32::test {
+
+// The program's windows as the user sees them, with the warning box and the browser replaced by
+// recorders: nothing modal opens and nothing leaves the test.
+struct RunningApp
+{
+    RunningApp();
+    ~RunningApp();
+
+    HWND main() { return app.mainWindow().handle(); }
+    HWND control(std::string_view name) { return app.mainWindow().control(name); }
+    HWND aboutControl(std::string_view name);
+    std::string text(HWND window) const;
+    std::string text(std::string_view name) { return text(control(name)); }
+
+    void type(std::string_view box, std::string_view text);
+    void press(std::string_view button) { SendMessageW(control(button), BM_CLICK, 0, 0); }
+    // A click at a point of the main window's client area, delivered to whichever window a real
+    // click there would reach.
+    void clickAt(POINT client);
+    // A key as the message loop sees it: through IsDialogMessage, then the window.
+    void key(HWND window, WPARAM virtualKey);
+    // Runs what is posted, as the message loop would; returns the exit status once WM_QUIT comes.
+    std::optional<int> pump();
+
+    std::vector<std::wstring> warnings;
+    std::vector<std::wstring> opened;
+    Application app;
+};
+
+} // namespace selmak::win32::test

@@ -1,0 +1,384 @@
+// SPDX-License-Identifier: MIT
+#include "ui/win32/layout_window.h"
+
+#include "ui/win32/text.h"
+
+#include <algorithm>
+#include <string>
+
+namespace selmak::win32 {
+namespace {
+
+using forms::ControlKind;
+using forms::ControlRow;
+using forms::Initially;
+
+COLORREF toColorRef(forms::Rgb rgb)
+{
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+// A label's text may hold line breaks; the static control breaks lines at CR LF.
+std::wstring controlText(const ControlRow &row)
+{
+    std::wstring text;
+    for (const wchar_t c : widen(row.caption)) {
+        if (c == L'\n')
+            text += L'\r';
+        text += c;
+    }
+    return text;
+}
+
+struct ControlClass
+{
+    const wchar_t *name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass controlClass(const ControlRow &row)
+{
+    const DWORD align = row.centred ? SS_CENTER : SS_LEFT;
+    switch (row.kind) {
+    case ControlKind::Label:
+        return { L"STATIC", align | SS_NOPREFIX, 0 };
+    case ControlKind::HotSpot:
+        // SS_NOTIFY: a click inside raises STN_CLICKED, a double-click STN_DBLCLK, which nothing
+        // handles, so a double-click counts once.
+        return { L"STATIC", align | SS_NOPREFIX | SS_NOTIFY, 0 };
+    case ControlKind::Picture:
+        // Takes the focus as the Tab key goes round, as a picture box does.
+        return { L"STATIC", SS_BITMAP | WS_TABSTOP, WS_EX_CLIENTEDGE };
+    case ControlKind::TextBox:
+        return { L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE };
+    case ControlKind::Option:
+        // Of a group of options only the checked one is a tab stop; the options move the stop
+        // along as they are checked.
+        return { L"BUTTON",
+                 BS_AUTORADIOBUTTON
+                     | static_cast<DWORD>(row.initially == Initially::Checked ? WS_TABSTOP : 0),
+                 0 };
+    case ControlKind::Button:
+        return { L"BUTTON",
+                 static_cast<DWORD>(row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP,
+                 0 };
+    }
+    return { L"STATIC", 0, 0 };
+}
+
+bool isOption(const forms::WindowLayout &layout, std::string_view name)
+{
+    return std::any_of(layout.controls.begin(), layout.controls.end(), [name](const ControlRow &r) {
+        return r.kind == ControlKind::Option && name == r.name;
+    });
+}
+
+// The picture's bitmap resource is named after the image file's stem: "images/about.jpg" is ABOUT.
+std::wstring pictureResource(const ControlRow &row)
+{
+    std::string_view path = row.caption;
+    path = path.substr(path.find_last_of('/') + 1);
+    return widen(path.substr(0, path.find('.')));
+}
+
+RECT toRect(forms::PixelRect r)
+{
+    return { r.left, r.top, r.left + r.width, r.top + r.height };
+}
+
+} // namespace
+
+LayoutWindow::LayoutWindow(const forms::WindowLayout &layout, DWORD style, DWORD exStyle)
+    : m_layout(layout), m_style(style), m_exStyle(exStyle)
+{ }
+
+LayoutWindow::~LayoutWindow()
+{
+    if (m_window) {
+        SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+        DestroyWindow(m_window);
+    }
+    if (m_picture)
+        DeleteObject(m_picture);
+}
+
+ATOM LayoutWindow::registerClass(const forms::WindowLayout &layout, HINSTANCE instance)
+{
+    const std::wstring name = widen(layout.name);
+    WNDCLASSEXW existing {};
+    existing.cbSize = sizeof existing;
+    if (const ATOM atom = static_cast<ATOM>(GetClassInfoExW(instance, name.c_str(), &existing)))
+        return atom;
+    WNDCLASSEXW windowClass {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = name.c_str();
+    return RegisterClassExW(&windowClass);
+}
+
+void LayoutWindow::create()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    registerClass(m_layout, instance);
+    m_window = CreateWindowExW(m_exStyle | WS_EX_CONTROLPARENT, widen(m_layout.name).c_str(),
+                               widen(m_layout.title).c_str(), m_style, CW_USEDEFAULT, CW_USEDEFAULT,
+                               0, 0, nullptr, nullptr, instance, this);
+    if (!m_window)
+        return;
+    createControls();
+    orderForTabbing();
+    layOut(dpi());
+}
+
+UINT LayoutWindow::dpi() const
+{
+    return m_window ? GetDpiForWindow(m_window) : USER_DEFAULT_SCREEN_DPI;
+}
+
+HWND LayoutWindow::control(std::string_view name) const
+{
+    for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
+        if (name == m_layout.controls[i].name)
+            return i < m_controls.size() ? m_controls[i] : nullptr;
+    }
+    return nullptr;
+}
+
+void LayoutWindow::onClose()
+{
+    DestroyWindow(m_window);
+}
+
+void LayoutWindow::createControls()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    int id = kFirstControlId;
+    for (const ControlRow &row : m_layout.controls) {
+        const ControlClass kind = controlClass(row);
+        DWORD style = WS_CHILD | kind.style;
+        if (row.initially != Initially::Hidden)
+            style |= WS_VISIBLE;
+        // Each control is a group of its own, but for the options that follow another option in
+        // the tab order: the arrow keys move between those and go nowhere else.
+        const auto tab
+            = std::find_if(m_layout.tabOrder.begin(), m_layout.tabOrder.end(),
+                           [&row](const char *name) { return row.name == std::string_view(name); });
+        const bool joinsGroup = row.kind == ControlKind::Option && tab != m_layout.tabOrder.begin()
+            && tab != m_layout.tabOrder.end() && isOption(m_layout, *(tab - 1));
+        if (!joinsGroup)
+            style |= WS_GROUP;
+        const HWND child = CreateWindowExW(
+            kind.exStyle, kind.name, controlText(row).c_str(), style, 0, 0, 0, 0, m_window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
+        if (row.kind == ControlKind::TextBox)
+            SendMessageW(child, EM_SETLIMITTEXT, 0, 0); // a text box has no length limit
+        if (row.initially == Initially::Checked)
+            SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
+        m_controls.push_back(child);
+    }
+}
+
+// IsDialogMessage tabs through the controls in z-order: the tab order first, the rest after.
+void LayoutWindow::orderForTabbing()
+{
+    HWND previous = HWND_TOP;
+    for (const char *name : m_layout.tabOrder) {
+        const HWND child = control(name);
+        SetWindowPos(child, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = child;
+    }
+}
+
+void LayoutWindow::layOut(UINT dpi)
+{
+    m_gdi.clearFonts();
+    const int scale = static_cast<int>(dpi);
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        const ControlRow &row = m_layout.controls[i];
+        const forms::PixelRect place = forms::toPixels(row.twips, scale);
+        if (row.kind == ControlKind::Picture)
+            showPicture(m_controls[i], row, dpi);
+        const forms::FontStyle &style = row.font.face ? row.font : m_layout.font;
+        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_gdi.font(style, dpi)),
+                     FALSE);
+        // After the image: a bitmap static sizes itself to its image, the box is the table's.
+        SetWindowPos(m_controls[i], nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    fitClientArea(dpi);
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+// The image at its natural size in 96-dpi pixels, scaled with the window.
+void LayoutWindow::showPicture(HWND box, const ControlRow &row, UINT dpi)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const std::wstring resource = pictureResource(row);
+    BITMAP natural {};
+    if (const HANDLE image = LoadImageW(instance, resource.c_str(), IMAGE_BITMAP, 0, 0, 0)) {
+        GetObjectW(image, sizeof natural, &natural);
+        DeleteObject(image);
+    }
+    const int scale = static_cast<int>(dpi);
+    const HANDLE scaled = LoadImageW(instance, resource.c_str(), IMAGE_BITMAP,
+                                     MulDiv(natural.bmWidth, scale, USER_DEFAULT_SCREEN_DPI),
+                                     MulDiv(natural.bmHeight, scale, USER_DEFAULT_SCREEN_DPI), 0);
+    SendMessageW(box, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled));
+    if (m_picture)
+        DeleteObject(m_picture);
+    m_picture = static_cast<HBITMAP>(scaled);
+}
+
+void LayoutWindow::fitClientArea(UINT dpi)
+{
+    const forms::PixelRect client = forms::toPixels(m_layout.clientArea, static_cast<int>(dpi));
+    RECT frame { 0, 0, client.width, client.height };
+    AdjustWindowRectExForDpi(&frame, m_style, FALSE, m_exStyle | WS_EX_CONTROLPARENT, dpi);
+    SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+const ControlRow *LayoutWindow::rowOf(HWND child) const
+{
+    const auto found = std::find(m_controls.begin(), m_controls.end(), child);
+    if (found == m_controls.end())
+        return nullptr;
+    return &m_layout.controls[static_cast<std::size_t>(found - m_controls.begin())];
+}
+
+COLORREF LayoutWindow::background() const
+{
+    return m_layout.background ? toColorRef(*m_layout.background) : GetSysColor(COLOR_BTNFACE);
+}
+
+// Labels, options, buttons and text boxes in the table's colours; a row without a colour keeps
+// the system's text colour on the window's background (a text box, on its own).
+LRESULT LayoutWindow::colourControl(HDC dc, HWND child)
+{
+    const ControlRow *row = rowOf(child);
+    if (!row)
+        return reinterpret_cast<LRESULT>(m_gdi.brush(background()));
+    const bool textBox = row->kind == ControlKind::TextBox;
+    COLORREF text = GetSysColor(textBox ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
+    if (row->text)
+        text = toColorRef(*row->text);
+    if (textBox && !IsWindowEnabled(child))
+        text = GetSysColor(COLOR_GRAYTEXT); // a disabled box greys its text
+    COLORREF back = textBox ? GetSysColor(COLOR_WINDOW) : background();
+    if (row->background)
+        back = toColorRef(*row->background);
+    SetTextColor(dc, text);
+    SetBkColor(dc, back);
+    return reinterpret_cast<LRESULT>(m_gdi.brush(back));
+}
+
+// The lines are one pixel wide at 96 dpi, and as much wider as the window's dpi is higher.
+void LayoutWindow::paintLines()
+{
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(m_window, &paint);
+    const int scale = static_cast<int>(dpi());
+    const int width = std::max(1, MulDiv(1, scale, USER_DEFAULT_SCREEN_DPI));
+    const HBRUSH colour = m_gdi.brush(toColorRef(m_layout.lineColour));
+    for (const forms::LineRow &line : m_layout.lines) {
+        RECT r = toRect(forms::linePixels(line.from, line.to, scale));
+        if (r.bottom - r.top == 1)
+            r.bottom = r.top + width;
+        else
+            r.right = r.left + width;
+        FillRect(dc, &r, colour);
+    }
+    EndPaint(m_window, &paint);
+}
+
+void LayoutWindow::dispatchCommand(WPARAM wParam)
+{
+    const int id = LOWORD(wParam);
+    const int notification = HIWORD(wParam);
+    const int index = id - kFirstControlId;
+    if (index >= 0 && static_cast<std::size_t>(index) < m_layout.controls.size())
+        onCommand(m_layout.controls[static_cast<std::size_t>(index)].name, id, notification);
+    else
+        onCommand({}, id, notification);
+}
+
+// What Enter presses, asked by IsDialogMessage: the push button that has the focus, else the
+// table's default button. With neither, Enter sends IDOK, which no control here has.
+LRESULT LayoutWindow::defaultButton() const
+{
+    const HWND focus = GetFocus();
+    const ControlRow *focused = rowOf(focus);
+    if (focused && focused->kind == ControlKind::Button)
+        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+    for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
+        if (m_layout.controls[i].isDefault)
+            return MAKELRESULT(kFirstControlId + static_cast<int>(i), DC_HASDEFID);
+    }
+    return 0;
+}
+
+void LayoutWindow::changeDpi(UINT newDpi, const RECT &suggested)
+{
+    SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layOut(newDpi);
+}
+
+LRESULT CALLBACK LayoutWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self = static_cast<LayoutWindow *>(
+            reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<LayoutWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->m_window = nullptr;
+        self->m_controls.clear();
+        self->onDestroyed();
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT LayoutWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+        return colourControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(m_window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, m_gdi.brush(background()));
+        return 1;
+    }
+    case WM_PAINT:
+        paintLines();
+        return 0;
+    case WM_COMMAND:
+        dispatchCommand(wParam);
+        return 0;
+    case DM_GETDEFID:
+        return defaultButton();
+    case WM_DPICHANGED:
+        changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        return 0;
+    case WM_CLOSE:
+        onClose();
+        return 0;
+    default:
+        return DefWindowProcW(m_window, message, wParam, lParam);
+    }
+}
+
+} // namespace selmak::win32

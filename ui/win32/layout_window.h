@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "forms/layout.h"
+#include "ui/win32/gdi_cache.h"
+
+#include <string_view>
+#include <vector>
+#include <windows.h>
+
+namespace selmak::win32 {
+
+// A top-level window built from a layout table: every row a real child control at its place in
+// twips, converted at the window's own dpi and again whenever the dpi changes; the table's fonts,
+// colours and lines; the tab order as the controls' z-order, for IsDialogMessage to follow.
+class LayoutWindow
+{
+public:
+    LayoutWindow(const LayoutWindow &) = delete;
+    LayoutWindow &operator=(const LayoutWindow &) = delete;
+
+    HWND handle() const { return m_window; }
+    UINT dpi() const;
+    // The control of the row with that name, or null.
+    HWND control(std::string_view name) const;
+    const forms::WindowLayout &layout() const { return m_layout; }
+
+    // Every row's control identifier: rows are numbered from here in table order. None is IDOK or
+    // IDCANCEL, which IsDialogMessage sends for Enter and Esc.
+    static constexpr int kFirstControlId = 100;
+
+protected:
+    LayoutWindow(const forms::WindowLayout &layout, DWORD style, DWORD exStyle);
+    virtual ~LayoutWindow();
+
+    // Makes the window and its controls, hidden, with the client area at its designed size.
+    void create();
+    // A control's WM_COMMAND, by the name of its row; id is IDOK or IDCANCEL for Enter and Esc.
+    virtual void onCommand(std::string_view name, int id, int notification) = 0;
+    // The close box.
+    virtual void onClose();
+    // The window is gone; nothing of the object is used by the window procedure afterwards.
+    virtual void onDestroyed() = 0;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    static ATOM registerClass(const forms::WindowLayout &layout, HINSTANCE instance);
+    void createControls();
+    void orderForTabbing();
+    void layOut(UINT dpi);
+    void showPicture(HWND box, const forms::ControlRow &row, UINT dpi);
+    void fitClientArea(UINT dpi);
+    LRESULT colourControl(HDC dc, HWND child);
+    void paintLines();
+    void dispatchCommand(WPARAM wParam);
+    LRESULT defaultButton() const;
+    void changeDpi(UINT dpi, const RECT &suggested);
+    const forms::ControlRow *rowOf(HWND child) const;
+    COLORREF background() const;
+
+    const forms::WindowLayout &m_layout;
+    DWORD m_style;
+    DWORD m_exStyle;
+    HWND m_window = nullptr;
+    std::vector<HWND> m_controls; // in table order
+    GdiCache m_gdi;
+    HBITMAP m_picture = nullptr;
+};
+
+} // namespace selmak::win32
