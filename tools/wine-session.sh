@@ -27,6 +27,11 @@ stop() {
 make_prefix() {
     export WINEPREFIX="$1"
     wineboot -i >/dev/null 2>&1
+    # Wine's own stand-ins for the faces every Windows has (Tahoma, MS Sans Serif, Marlett for the
+    # title bar's buttons), where Debian's Wine does not look for them by itself.
+    if [ -d /usr/share/wine/fonts ]; then
+        ln -sf /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    fi
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
     # A virtual desktop: with no window manager on the display, Wine then draws every window's
     # frame and title bar itself, as Windows would.
