@@ -18,9 +18,12 @@ COLORREF toColorRef(forms::Rgb rgb)
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
-// A label's text may hold line breaks; the static control breaks lines at CR LF.
+// A label's text may hold line breaks; the static control breaks lines at CR LF. A picture shows
+// no text: its text is what a screen reader says of it.
 std::wstring controlText(const ControlRow &row)
 {
+    if (row.kind == ControlKind::Picture)
+        return widen(row.accessibleName ? row.accessibleName : "");
     std::wstring text;
     for (const wchar_t c : widen(row.caption)) {
         if (c == L'\n')

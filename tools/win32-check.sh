@@ -1,0 +1,43 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# Checks selmak.exe from outside, under Wine: tools/win32-probe starts it, types, presses, answers
+# the warning, opens About and exits, and this script looks for what must show at that dpi.
+#   tools/win32-check.sh STATE BUILD_DIR     (the dpi comes from SELMAK_WINE_DPI, 96 by default)
+set -eu
+[ $# -eq 2 ] || { echo "usage: $0 STATE BUILD_DIR" >&2; exit 2; }
+state=$1
+cd "$2"
+dpi=${SELMAK_WINE_DPI:-96}
+here=$(dirname "$0")
+[ "${here#/}" != "$here" ] || here="$OLDPWD/$here"
+
+seen=$("$here/wine-run.sh" "$state" tools/win32-probe/win32_probe.exe start selmak.exe list \
+    click optCurrent set txtCurrent 15.5 click cmbChoose list \
+    click optPower set txtPower 300 click cmbChoose warning \
+    click Hide click far main list click cmbAbout about list main click exit status)
+printf '%s\n' "$seen"
+
+# Twips to pixels at this dpi, half up, as the windows convert them.
+px() { echo $(((2 * $1 * dpi + 1440) / 2880)); }
+failed=0
+expect() {
+    if ! printf '%s\n' "$seen" | grep -qF -- "$1"; then
+        echo "MISSING: $1"
+        failed=1
+    fi
+}
+expect "window \"Подбор контакторов\" class selmak client $(px 9195)x$(px 6345) dpi $dpi"
+expect "  lblCurrent         Static  $(printf '%4d %4d' "$(px 6480)" "$(px 600)")"
+expect "txtPower           Edit    $(printf '%4d %4d' "$(px 600)" "$(px 1800)")"
+expect "visible disabled \"\""
+expect "\"15.2\""
+expect "\"DILM15\""
+expect "warning \"Значение мощности должно находиться в пределах (2.3...250 кВт)\" owner main buttons 1 icon no"
+expect "  back               Button  $(printf '%4d %4d' "$(px 6255)" "$(px 240)")"
+expect "visible enabled  \">\""
+expect "\"DILM25\""
+expect "window \"О програме...\" class frmAbout client $(px 5700)x$(px 3165) dpi $dpi"
+expect "\"Подбор контакроров.\""
+expect "\"Версия 0.9.0\""
+expect "exit status 0"
+exit $failed
