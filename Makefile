@@ -44,9 +44,13 @@ windows:
 test-windows: windows
 	@ctest --preset windows
 
-# The README's pictures, drawn offscreen from the real windows: docs/screenshots/*.png
+# The README's pictures, drawn offscreen from the real windows: docs/screenshots/*.png; where Wine
+# is installed, the Windows edition's too (docs/screenshots/windows-*.png)
 screenshots: build
 	@$(BUILD)/tools/screenshots/selmak_screenshots docs/screenshots
+	@if command -v wine >/dev/null 2>&1; then \
+	  $(MAKE) --no-print-directory windows && tools/windows-screenshots.sh build/windows docs/screenshots; \
+	fi
 
 clean:
 	rm -rf build

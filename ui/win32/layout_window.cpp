@@ -274,6 +274,10 @@ LRESULT LayoutWindow::colourControl(HDC dc, HWND child)
     COLORREF back = textBox ? GetSysColor(COLOR_WINDOW) : background();
     if (row->background)
         back = toColorRef(*row->background);
+    // An option is only as wide as its circle: its caption lies beyond and is never seen, not
+    // even the first stroke that the system would draw inside the control's edge.
+    if (row->kind == ControlKind::Option)
+        text = back;
     SetTextColor(dc, text);
     SetBkColor(dc, back);
     return reinterpret_cast<LRESULT>(m_gdi.brush(back));

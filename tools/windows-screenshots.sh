@@ -1,0 +1,75 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# The README's pictures of the Windows edition, drawn by selmak.exe under Wine on a virtual display
+# and cut out of it window by window: docs/screenshots/windows-*.png
+#   tools/windows-screenshots.sh BUILD_DIR OUT_DIR          draw them
+#   tools/windows-screenshots.sh --check BUILD_DIR OUT_DIR  fail when one no longer matches
+# Needs: tools/install-deps.sh windows (Wine, Xvfb, ImageMagick).
+set -eu
+check=false
+if [ "${1:-}" = --check ]; then
+    check=true
+    shift
+fi
+[ $# -eq 2 ] || { echo "usage: $0 [--check] BUILD_DIR OUT_DIR" >&2; exit 2; }
+tools=$(cd "$(dirname "$0")" && pwd)
+out=$(mkdir -p "$2" && cd "$2" && pwd)
+cd "$1"
+
+work=$(mktemp -d)
+state="$work/wine-session.env"
+trap '"$tools/wine-session.sh" stop "$state"; rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM HUP
+"$tools/wine-session.sh" start "$state"
+. "$state"
+
+probe() { "$tools/wine-run.sh" "$state" tools/win32-probe/win32_probe.exe "$@"; }
+
+# shoot NAME DPI WINDOW ACTION...: starts the program, acts, cuts out the window (main or about),
+# then presses "Выход".
+shoot() {
+    name=$1 dpi=$2 window=$3
+    shift 3
+    # Into a file, not a pipe: the program inherits the probe's output and holds a pipe open.
+    SELMAK_WINE_DPI=$dpi probe start selmak.exe "$@" "$window" rect >"$work/probe.txt"
+    rect=$(sed -n 's/^rect //p' "$work/probe.txt")
+    [ -n "$rect" ] || { echo "windows-screenshots: $name: no window" >&2; exit 1; }
+    set -- $rect
+    # The picture once two captures in a row agree: the first paint may still be under way.
+    capture() { DISPLAY=$DISPLAY import -window root -crop "$3x$4+$1+$2" +repage "$5"; }
+    capture "$@" "$work/a.png"
+    tries=0
+    while :; do
+        sleep 0.3
+        capture "$@" "$work/b.png"
+        [ "$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1)" != 0 ] || break
+        tries=$((tries + 1))
+        [ $tries -lt 20 ] || { echo "windows-screenshots: $name: the window does not settle" >&2; exit 1; }
+        mv "$work/b.png" "$work/a.png"
+    done
+    mv "$work/b.png" "$work/$name.png"
+    SELMAK_WINE_DPI=$dpi probe main click exit >/dev/null
+    sleep 0.5
+}
+
+shoot windows-main-start 96 main
+shoot windows-main-7.5kW 96 main set txtPower 7.5 click cmbChoose
+shoot windows-about 96 about click cmbAbout
+shoot windows-main-7.5kW-144dpi 144 main set txtPower 7.5 click cmbChoose
+
+status=0
+for picture in "$work"/windows-*.png; do
+    name=$(basename "$picture")
+    if $check; then
+        # Wine draws the same pixels run after run: not one may differ.
+        differ=$(compare -metric AE "$picture" "$out/$name" null: 2>&1 || true)
+        if [ "$differ" != 0 ]; then
+            echo "windows-screenshots: $name differs from the committed picture in $differ pixels" >&2
+            status=1
+        fi
+    else
+        cp "$picture" "$out/$name"
+        echo "$out/$name"
+    fi
+done
+exit $status
