@@ -132,9 +132,10 @@ void LayoutWindow::create()
                                0, 0, nullptr, nullptr, instance, this);
     if (!m_window)
         return;
-    createControls();
+    const UINT scale = dpi();
+    createControls(scale);
     orderForTabbing();
-    layOut(dpi());
+    applyDpi(scale);
 }
 
 UINT LayoutWindow::dpi() const
@@ -156,7 +157,8 @@ void LayoutWindow::onClose()
     DestroyWindow(m_window);
 }
 
-void LayoutWindow::createControls()
+// Each control is made at its place, so that nothing moves before the first paint.
+void LayoutWindow::createControls(UINT dpi)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     int id = kFirstControlId;
@@ -174,8 +176,10 @@ void LayoutWindow::createControls()
             && tab != m_layout.tabOrder.end() && isOption(m_layout, *(tab - 1));
         if (!joinsGroup)
             style |= WS_GROUP;
+        const forms::PixelRect place = forms::toPixels(row.twips, static_cast<int>(dpi));
         const HWND child = CreateWindowExW(
-            kind.exStyle, kind.name, controlText(row).c_str(), style, 0, 0, 0, 0, m_window,
+            kind.exStyle, kind.name, controlText(row).c_str(), style, place.left, place.top,
+            place.width, place.height, m_window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
         if (row.kind == ControlKind::TextBox)
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0); // a text box has no length limit
@@ -196,24 +200,28 @@ void LayoutWindow::orderForTabbing()
     }
 }
 
-void LayoutWindow::layOut(UINT dpi)
+void LayoutWindow::applyDpi(UINT dpi)
 {
     m_gdi.clearFonts();
-    const int scale = static_cast<int>(dpi);
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
         const ControlRow &row = m_layout.controls[i];
-        const forms::PixelRect place = forms::toPixels(row.twips, scale);
         if (row.kind == ControlKind::Picture)
             showPicture(m_controls[i], row, dpi);
         const forms::FontStyle &style = row.font.face ? row.font : m_layout.font;
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_gdi.font(style, dpi)),
                      FALSE);
-        // After the image: a bitmap static sizes itself to its image, the box is the table's.
+    }
+    fitClientArea(dpi);
+}
+
+void LayoutWindow::moveControls(UINT dpi)
+{
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        const forms::PixelRect place
+            = forms::toPixels(m_layout.controls[i].twips, static_cast<int>(dpi));
         SetWindowPos(m_controls[i], nullptr, place.left, place.top, place.width, place.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    fitClientArea(dpi);
-    InvalidateRect(m_window, nullptr, TRUE);
 }
 
 // The image at its natural size in 96-dpi pixels, scaled with the window.
@@ -234,6 +242,10 @@ void LayoutWindow::showPicture(HWND box, const ControlRow &row, UINT dpi)
     if (m_picture)
         DeleteObject(m_picture);
     m_picture = static_cast<HBITMAP>(scaled);
+    // A bitmap static sizes itself to its image; the box is the table's, a border round the image.
+    const forms::PixelRect place = forms::toPixels(row.twips, scale);
+    SetWindowPos(box, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void LayoutWindow::fitClientArea(UINT dpi)
@@ -332,7 +344,9 @@ void LayoutWindow::changeDpi(UINT newDpi, const RECT &suggested)
 {
     SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    layOut(newDpi);
+    moveControls(newDpi);
+    applyDpi(newDpi);
+    InvalidateRect(m_window, nullptr, TRUE);
 }
 
 LRESULT CALLBACK LayoutWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -47,9 +47,11 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     static ATOM registerClass(const forms::WindowLayout &layout, HINSTANCE instance);
-    void createControls();
+    void createControls(UINT dpi);
     void orderForTabbing();
-    void layOut(UINT dpi);
+    // Fonts, picture and frame at the dpi; the controls keep their places.
+    void applyDpi(UINT dpi);
+    void moveControls(UINT dpi);
     void showPicture(HWND box, const forms::ControlRow &row, UINT dpi);
     void fitClientArea(UINT dpi);
     LRESULT colourControl(HDC dc, HWND child);

@@ -1,0 +1,20 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# selmak.exe's start-up to first paint against a bare window of the same size, both under Wine in
+# one session, side by side; then each one's peak working set.
+#   bench/win32/run.sh [BUILD_DIR]      (default build/windows; needs hyperfine)
+set -eu
+tools=$(cd "$(dirname "$0")/../../tools" && pwd)
+cd "${1:-build/windows}/bench/win32"
+work=$(mktemp -d)
+state="$work/wine-session.env"
+trap '"$tools/wine-session.sh" stop "$state"; rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM HUP
+"$tools/wine-session.sh" start "$state"
+
+run="$tools/wine-run.sh $state"
+hyperfine -w 5 -r 40 "$run selmak_first_paint.exe" "$run bare_first_paint.exe"
+for program in selmak_first_paint bare_first_paint; do
+    for i in 1 2 3 4 5; do $run "$program.exe" --memory; done | sort | sed -n 3p |
+        sed "s/^/$program: median /"
+done
