@@ -13,8 +13,9 @@ trap 'exit 1' INT TERM HUP
 "$tools/wine-session.sh" start "$state"
 
 run="$tools/wine-run.sh $state"
-hyperfine -w 5 -r 40 "$run selmak_first_paint.exe" "$run bare_first_paint.exe"
-for program in selmak_first_paint bare_first_paint; do
-    for i in 1 2 3 4 5; do $run "$program.exe" --memory; done | sort | sed -n 3p |
-        sed "s/^/$program: median /"
+hyperfine -N -w 5 -r 40 "$run selmak_first_paint.exe" "$run bare_first_paint.exe" \
+    "$run bare_first_paint.exe --with-controls"
+for program in selmak_first_paint bare_first_paint "bare_first_paint --with-controls"; do
+    for i in 1 2 3 4 5; do $run ${program%% *}.exe --memory ${program#bare_first_paint}; done |
+        sort -k4 -n | sed -n 3p | sed "s/^/$program: median of 5: /"
 done
