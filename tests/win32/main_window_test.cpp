@@ -104,6 +104,24 @@ TEST(MainWindow, DrawsEachFontInItsFaceOrOneWithTheSameMetricsAtItsSize)
     }
 }
 
+// Moved to a monitor of another dpi, the window lays itself out again at that dpi, fonts too.
+TEST(MainWindow, LaysItselfOutAgainWhenItsDpiChanges)
+{
+    RunningApp a;
+    const int dpi = dpiOf(a.main()) == 96 ? 144 : 96;
+    RECT suggested;
+    GetWindowRect(a.main(), &suggested);
+    SendMessageW(a.main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    for (const forms::ControlRow &row : forms::mainLayout().controls)
+        EXPECT_EQ(placeIn(a.main(), a.control(row.name)), forms::toPixels(row.twips, dpi))
+            << row.name;
+    LOGFONTW font {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(a.control("ID"), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(-font.lfHeight, MulDiv(19, dpi, 96));
+}
+
 struct SelectionCase
 {
     const char *name;
