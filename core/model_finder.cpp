@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: MIT
+#include "core/model_finder.h"
+
+#include "core/catalog.h"
+
+#include <algorithm>
+#include <span>
+#include <string>
+#include <tuple>
+
+namespace selmak {
+namespace {
+
+constexpr std::string_view kNoModel = "---";
+
+struct Entry
+{
+    std::string key;
+    std::string model;
+    ModelHit hit; // its model views the member above once the index is complete
+    int order; // place in the catalogue: by step, then column, then place in the cell
+};
+
+bool isMakerColumn(Column column)
+{
+    return column != Column::Power && column != Column::Current;
+}
+
+// The models of a cell, split at slashes. A part of digits alone continues the first model's
+// series: after "CI15", "16" is CI16.
+std::vector<std::string> modelsOfCell(std::string_view cell)
+{
+    std::vector<std::string> models;
+    if (cell.empty() || cell == kNoModel)
+        return models;
+    std::string_view first;
+    for (std::size_t start = 0; start <= cell.size();) {
+        const std::size_t slash = std::min(cell.find('/', start), cell.size());
+        const std::string_view part = cell.substr(start, slash - start);
+        start = slash + 1;
+        if (part.empty())
+            continue;
+        if (first.empty()) {
+            first = part;
+            models.emplace_back(part);
+        } else if (part.find_first_not_of("0123456789") == std::string_view::npos) {
+            const std::size_t letters = first.find_first_of("0123456789");
+            models.push_back(std::string(first.substr(0, letters)) + std::string(part));
+        } else {
+            models.emplace_back(part);
+        }
+    }
+    return models;
+}
+
+// Every model of steps 1 to 19, sorted by key and then in catalogue order, built once. Entries
+// whose keys share a prefix stand together, the one that is the prefix itself first, so a search
+// narrows one range as it reads the code.
+class Index
+{
+public:
+    static const Index &instance()
+    {
+        static const Index index;
+        return index;
+    }
+
+    std::span<const Entry> entries() const { return m_entries; }
+
+private:
+    Index()
+    {
+        for (int step = Catalog::kFirstStep; step <= Catalog::kLastStep; ++step) {
+            for (const ColumnInfo &info : kColumns) {
+                if (!isMakerColumn(info.column))
+                    continue;
+                for (std::string &model : modelsOfCell(*Catalog::cell(info.column, step))) {
+                    std::string key = modelKey(model);
+                    const int order = static_cast<int>(m_entries.size());
+                    m_entries.push_back({ std::move(key), std::move(model),
+                                          ModelHit { info.column, step, {} }, order });
+                }
+            }
+        }
+        std::ranges::sort(m_entries, {}, [](const Entry &e) { return std::tie(e.key, e.order); });
+        for (Entry &entry : m_entries)
+            entry.hit.model = entry.model;
+    }
+
+    std::vector<Entry> m_entries;
+};
+
+// Of a range whose keys all begin with the same `length` symbols, those whose next symbol is
+// `symbol`.
+std::span<const Entry> narrow(std::span<const Entry> range, std::size_t length, char symbol)
+{
+    const auto longer
+        = std::ranges::find_if(range, [length](const Entry &e) { return e.key.size() > length; });
+    const auto [first, last] = std::ranges::equal_range(
+        longer, range.end(), symbol, {}, [length](const Entry &e) { return e.key[length]; });
+    return { first, last };
+}
+
+// Of a range whose keys all begin with the same `length` symbols, those that are that long.
+std::span<const Entry> exactly(std::span<const Entry> range, std::size_t length)
+{
+    const auto longer
+        = std::ranges::find_if(range, [length](const Entry &e) { return e.key.size() > length; });
+    return { range.begin(), longer };
+}
+
+bool sameCell(const ModelHit &a, const ModelHit &b)
+{
+    return a.step == b.step && a.maker == b.maker;
+}
+
+// The hits of entries that share one key, already in catalogue order: each cell once.
+std::vector<ModelHit> foundHits(std::span<const Entry> models)
+{
+    std::vector<ModelHit> hits;
+    for (const Entry &entry : models) {
+        if (hits.empty() || !sameCell(hits.back(), entry.hit))
+            hits.push_back(entry.hit);
+    }
+    return hits;
+}
+
+// The hits of entries with various keys, put in catalogue order: each model of a cell once.
+std::vector<ModelHit> candidateHits(std::span<const Entry> range)
+{
+    std::vector<const Entry *> entries;
+    for (const Entry &entry : range)
+        entries.push_back(&entry);
+    std::ranges::sort(entries, {}, &Entry::order);
+    std::vector<ModelHit> hits;
+    const Entry *previous = nullptr;
+    for (const Entry *entry : entries) {
+        if (previous == nullptr || !sameCell(previous->hit, entry->hit)
+            || previous->key != entry->key)
+            hits.push_back(entry->hit);
+        previous = entry;
+    }
+    return hits;
+}
+
+} // namespace
+
+ModelSearch findModel(std::string_view text)
+{
+    ModelKeyReader reader(text);
+    auto symbol = reader.next();
+    std::span<const Entry> range = Index::instance().entries();
+    std::span<const Entry> best;
+    bool bestEndsAtBreak = false;
+    std::size_t length = 0;
+    while (symbol && !range.empty()) {
+        range = narrow(range, length, symbol->symbol);
+        ++length;
+        symbol = reader.next();
+        const std::span<const Entry> models = exactly(range, length);
+        const bool atBreak = !symbol || symbol->breakBefore;
+        if (!models.empty() && (atBreak || !bestEndsAtBreak)) {
+            best = models;
+            bestEndsAtBreak = atBreak;
+        }
+    }
+    if (!best.empty())
+        return { ModelMatch::Found, foundHits(best) };
+    if (length > 0 && !symbol && !range.empty())
+        return { ModelMatch::Candidates, candidateHits(range) };
+    return {};
+}
+
+} // namespace selmak

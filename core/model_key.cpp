@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+#include "core/model_key.h"
+
+#include <array>
+#include <cstddef>
+
+namespace selmak {
+namespace {
+
+constexpr char32_t kInvalid = 0xFFFFFFFF;
+constexpr std::string_view kForeign = "?";
+
+struct Decoded
+{
+    char32_t codePoint; // kInvalid for a byte that starts no valid UTF-8 sequence
+    std::size_t length;
+};
+
+// The character at the front of a non-empty text. An invalid sequence (a stray continuation
+// byte, a truncated, overlong or surrogate form, beyond U+10FFFF) gives kInvalid for its first
+// byte alone, so that decoding starts again on the next one.
+Decoded decode(std::string_view text)
+{
+    const auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return { lead, 1 };
+    std::size_t length = 0;
+    char32_t codePoint = 0;
+    char32_t minimum = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        codePoint = lead & 0x1Fu;
+        minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        codePoint = lead & 0x0Fu;
+        minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        codePoint = lead & 0x07u;
+        minimum = 0x10000;
+    } else {
+        return { kInvalid, 1 };
+    }
+    if (text.size() < length)
+        return { kInvalid, 1 };
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0u) != 0x80u)
+            return { kInvalid, 1 };
+        codePoint = (codePoint << 6) | (byte(i) & 0x3Fu);
+    }
+    if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return { kInvalid, 1 };
+    return { codePoint, length };
+}
+
+constexpr bool isAsciiAlnum(char32_t c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// Characters that separate parts of a code: ASCII punctuation, blanks and control characters
+// (NUL aside, which only corrupt data holds), and the blanks, dashes and quotes that word
+// processors and spreadsheets put into pasted codes.
+constexpr bool isSeparator(char32_t c)
+{
+    if (c < 0x80)
+        return c != 0 && !isAsciiAlnum(c);
+    return c == 0xA0 // no-break space
+        || c == 0xAB || c == 0xBB // guillemets
+        || c == 0xAD // soft hyphen
+        || (c >= 0x2000 && c <= 0x206F) // general punctuation: spaces, dashes, quotes
+        || c == 0x2116 // numero sign
+        || c == 0x2212 // minus sign
+        || c == 0xFEFF; // byte-order mark
+}
+
+// А to Я. Lookalikes take the Latin letter they look like (В is B, Н is H, Р is P, С is C, Х is
+// X), the rest the passport transliteration.
+constexpr std::array<std::string_view, 32> kCyrillic {
+    "A", "B", "B", "G", "D", "E", "ZH", "Z",  "I",  "I",    "K",  "L", "M", "H", "O",  "P",
+    "P", "C", "T", "U", "F", "X", "TS", "CH", "SH", "SHCH", "IE", "Y", "",  "E", "IU", "IA",
+};
+
+// How a character that is not a separator is spelt in the key, before case folding.
+std::string_view spelling(char32_t c, std::string_view bytes)
+{
+    if (isAsciiAlnum(c))
+        return bytes;
+    if (c >= 0x410 && c <= 0x42F)
+        return kCyrillic[c - 0x410];
+    if (c >= 0x430 && c <= 0x44F)
+        return kCyrillic[c - 0x430];
+    if (c == 0x401 || c == 0x451) // Ё
+        return "E";
+    if (c == 0x406 || c == 0x456) // Ukrainian І
+        return "I";
+    return kForeign;
+}
+
+constexpr char keySymbol(char c)
+{
+    if (c >= 'a' && c <= 'z')
+        c = static_cast<char>(c - 'a' + 'A');
+    return c == 'L' ? 'I' : c;
+}
+
+enum class Kind { Digit, Letter, Foreign };
+
+constexpr Kind kindOf(char symbol)
+{
+    if (symbol >= '0' && symbol <= '9')
+        return Kind::Digit;
+    if (symbol >= 'A' && symbol <= 'Z')
+        return Kind::Letter;
+    return Kind::Foreign;
+}
+
+} // namespace
+
+std::optional<ModelKeyReader::Symbol> ModelKeyReader::next()
+{
+    while (m_pending.empty()) {
+        if (m_rest.empty())
+            return std::nullopt;
+        const Decoded decoded = decode(m_rest);
+        const std::string_view bytes = m_rest.substr(0, decoded.length);
+        m_rest.remove_prefix(decoded.length);
+        if (isSeparator(decoded.codePoint))
+            m_separated = true;
+        else
+            m_pending = spelling(decoded.codePoint, bytes);
+    }
+    const char symbol = keySymbol(m_pending.front());
+    m_pending.remove_prefix(1);
+    const bool breakBefore = m_separated || kindOf(symbol) != kindOf(m_previous);
+    m_separated = false;
+    m_previous = symbol;
+    return Symbol { symbol, breakBefore };
+}
+
+std::string modelKey(std::string_view text)
+{
+    std::string key;
+    ModelKeyReader reader(text);
+    while (const auto symbol = reader.next())
+        key.push_back(symbol->symbol);
+    return key;
+}
+
+} // namespace selmak
