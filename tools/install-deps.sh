@@ -6,7 +6,7 @@
 #   tools/install-deps.sh images     that, plus what tools/make-images.sh needs
 set -eu
 
-build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth"
+build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth python3"
 ci="clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream"
 images="librsvg2-bin imagemagick icoutils icnsutils"
 
