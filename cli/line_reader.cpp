@@ -71,8 +71,9 @@ bool LineReader::next(Line &line)
         }
         if (m_end - m_begin >= kMaxLine) {
             const std::size_t keepEnd = m_begin + kMaxLine;
-            line.text = { m_buffer.data() + m_begin, kMaxLine };
+            // skipRest may move the buffer: the line's view is taken after it.
             line.ending = skipRest(keepEnd) ? "\n" : "";
+            line.text = { m_buffer.data() + m_begin, kMaxLine };
             line.cut = true;
             m_begin = keepEnd;
             return true;

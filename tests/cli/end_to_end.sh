@@ -79,6 +79,13 @@ printf '%s\n' 'power 3 None 2 False' 'power 3 None 2 False' 'current 2 None 2 Fa
     'model 2 LC1D12 2 True' 'model 3 LC1D18 2 True' 'model 4 LC1D18 2 True' >"$work/want"
 cmp -s "$work/parsed" "$work/want" || { failures=$((failures + 1)); echo "FAIL list_json parsed:"; cat "$work/parsed"; }
 
+# A line too long to keep is cut and reported, and the line after it is still read.
+{ head -c 16777300 /dev/zero | tr '\000' L; printf '\r\nLC1D09'; } >"$work/in"
+check line_over_16_mib 1 '*' '' -- --batch - --format csv --to ABB
+tail -n 2 "$work/out" | sed 's/^L*,/,/' >"$work/parsed"
+printf ',model,,,,,,,line longer than 16 MiB: not looked up\r\nLC1D09,model,1,4,8.5,Telemecanique,LC1D09,A9/B9,\r\n' >"$work/want"
+cmp -s "$work/parsed" "$work/want" || { failures=$((failures + 1)); echo "FAIL line_over_16_mib:"; cat "$work/parsed"; }
+
 # Bills of materials in both separators, with a byte-order mark and CRLF, a quoted field and a row
 # without the column: every row comes back as it was, with what it found appended.
 printf '\357\273\277Pos;Code;Qty\r\n1;"LC1D09 ; coil";2\r\n2;QQ123;1\r\n3\r\n' >"$work/in"
