@@ -4,19 +4,22 @@
 #   tools/install-deps.sh            what building, testing and running need
 #   tools/install-deps.sh ci         that, plus what CI adds: fuzzing, sanitizers, packaging checks
 #   tools/install-deps.sh images     that, plus what tools/make-images.sh needs
+#   tools/install-deps.sh bench      that, plus what bench/cli_batch.sh needs
 set -eu
 
-build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth"
+build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth python3"
 ci="clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream"
 images="librsvg2-bin imagemagick icoutils icnsutils"
+bench="hyperfine"
 
 wanted=$build
 for group in "$@"; do
     case $group in
     ci) wanted="$wanted $ci" ;;
     images) wanted="$wanted $images" ;;
-    all) wanted="$wanted $ci $images" ;;
-    *) echo "install-deps: unknown group '$group' (ci, images, all)" >&2; exit 2 ;;
+    bench) wanted="$wanted $bench" ;;
+    all) wanted="$wanted $ci $images $bench" ;;
+    *) echo "install-deps: unknown group '$group' (ci, images, bench, all)" >&2; exit 2 ;;
     esac
 done
 
