@@ -21,7 +21,7 @@ void lookUp(std::string_view query, QueryKind kind, std::string_view numeral,
     const ModelSearch search = findModel(query);
     if (search.match == ModelMatch::None) {
         records.push_back({ query, kind, std::nullopt, std::nullopt,
-                            modelKey(query).empty() ? kNothingToFind : kNoModel });
+                            ModelKeyReader(query).next() ? kNoModel : kNothingToFind });
         return;
     }
     const std::string_view error = search.match == ModelMatch::Candidates ? kCandidate : "";

@@ -79,6 +79,13 @@ printf '%s\n' 'power 3 None 2 False' 'power 3 None 2 False' 'current 2 None 2 Fa
     'model 2 LC1D12 2 True' 'model 3 LC1D18 2 True' 'model 4 LC1D18 2 True' >"$work/want"
 cmp -s "$work/parsed" "$work/want" || { failures=$((failures + 1)); echo "FAIL list_json parsed:"; cat "$work/parsed"; }
 
+# A repeated line is answered from what its first answer wrote, and reads the same.
+: >"$work/in"
+"$program" --model LC1D18M7 --to ABB >"$work/one"
+{ cat "$work/one"; echo; cat "$work/one"; echo; cat "$work/one"; } >"$work/want"
+printf 'LC1D18M7\nLC1D18M7\nLC1D18M7\n' | "$program" --batch - --to ABB >"$work/out"
+cmp -s "$work/out" "$work/want" || { failures=$((failures + 1)); echo "FAIL repeated_lines:"; cat "$work/out"; }
+
 # A line too long to keep is cut and reported, and the line after it is still read.
 { head -c 16777300 /dev/zero | tr '\000' L; printf '\r\nLC1D09'; } >"$work/in"
 check line_over_16_mib 1 '*' '' -- --batch - --format csv --to ABB
