@@ -5,12 +5,14 @@
 #   tools/install-deps.sh ci         that, plus what CI adds: fuzzing, sanitizers, packaging checks,
 #                                    and the Windows build with its tests
 #   tools/install-deps.sh images     that, plus what tools/make-images.sh needs
+#   tools/install-deps.sh bench      that, plus what bench/cli_batch.sh needs
 #   tools/install-deps.sh windows    that, plus the Windows cross compiler and Wine to test with
 set -eu
 
-build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth"
+build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth python3"
 ci="clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream"
 images="librsvg2-bin imagemagick icoutils icnsutils"
+bench="hyperfine"
 # MinGW-w64 with posix threads; GoogleTest's sources to build it for Windows; Wine with its own
 # fonts (MS Sans Serif, Tahoma, the title bar's symbols) to run and draw the program; zip for the
 # package; ImageMagick to take the screenshots; hyperfine for the start-up benchmark.
@@ -23,8 +25,9 @@ for group in "$@"; do
     ci) wanted="$wanted $ci $windows" ;;
     images) wanted="$wanted $images" ;;
     windows) wanted="$wanted $windows" ;;
-    all) wanted="$wanted $ci $images $windows" ;;
-    *) echo "install-deps: unknown group '$group' (ci, images, windows, all)" >&2; exit 2 ;;
+    bench) wanted="$wanted $bench" ;;
+    all) wanted="$wanted $ci $images $bench $windows" ;;
+    *) echo "install-deps: unknown group '$group' (ci, images, bench, windows, all)" >&2; exit 2 ;;
     esac
 done
 

@@ -1,0 +1,104 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# selmak-find end to end: each check runs the program and compares its exit status, its standard
+# output and its standard error with what is expected.
+#   end_to_end.sh PATH-TO-selmak-find
+set -u
+program=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+# check NAME STATUS STDOUT STDERR -- ARGS...: STDOUT and STDERR are printf formats; '*' skips one.
+check() {
+    name=$1 status=$2 out=$3 err=$4
+    shift 5
+    "$program" "$@" >"$work/out" 2>"$work/err" <"$work/in"
+    got=$?
+    problem=
+    [ "$got" -eq "$status" ] || problem="exit status $got, not $status"
+    if [ "$out" != '*' ]; then
+        printf "$out" >"$work/want"
+        cmp -s "$work/out" "$work/want" || problem="$problem; stdout differs"
+    fi
+    if [ "$err" != '*' ]; then
+        printf "$err" >"$work/want"
+        cmp -s "$work/err" "$work/want" || problem="$problem; stderr differs"
+    fi
+    if [ -n "$problem" ]; then
+        failures=$((failures + 1))
+        echo "FAIL $name: $problem"
+        echo "--- stdout"; cat "$work/out"; echo "--- stderr"; cat "$work/err"
+    else
+        echo "ok   $name"
+    fi
+}
+
+# JSON Lines parsed back, each line one object with exactly the keys the format promises.
+json_lines() {
+    python3 -c '
+import json, sys
+keys = ["query", "kind", "step", "matched", "power_kw", "current_a", "models", "error"]
+for line in sys.stdin.buffer.read().decode("utf-8").splitlines():
+    record = json.loads(line)
+    assert list(record) == keys, record
+    print(record["kind"], record["step"], record["matched"] and record["matched"]["model"],
+          record["models"] and len(record["models"]), record["error"] is not None)
+'
+}
+
+warning='Значение мощности должно находиться в пределах (2.3...250 кВт)\n'
+step3='  Мощность (AC-3), кВт  7.5\n  Сила тока (AC-3), А   15.2\n'
+header='step,power_kw,current_a,matched_maker,matched_model,Moeller,ИЭК,error'
+
+: >"$work/in"
+check power_text 0 "7.5: step 3\n${step3}  Moeller               DILM15\n" '' -- --power 7.5 --to moeller
+check current_text 0 "12: step 2\n  Мощность (AC-3), кВт  5.5\n  Сила тока (AC-3), А   11.3\n  ИЭК                   КМИ-22511\n" '' -- --current=12 --to=иэк
+check out_of_range_says_nothing_on_stdout 1 '' "$warning" -- --power 300 --format json
+check model_marks_the_match 0 "KMI-11811: step 1, ИЭК КМИ-11811\n  Мощность (AC-3), кВт  4\n  Сила тока (AC-3), А   8.5\n* ИЭК                   КМИ-11811\n" '' -- --model KMI-11811 --to ИЭК
+check model_in_two_steps_csv 0 "query,kind,$header\r\nLC1D18M7,model,3,7.5,15.2,Telemecanique,LC1D18,DILM15,КМИ-23210,\r\nLC1D18M7,model,4,11,21.7,Telemecanique,LC1D18,DILM25,КМИ-34012,\r\n" '' -- --model LC1D18M7 --to Moeller,ИЭК --format csv
+check model_not_found 1 '' 'QQ123: no catalogue model begins this code\n' -- --model QQ123
+check unknown_maker 2 '' "selmak-find: unknown maker 'Acme' for --to (see selmak-find --help)\n" -- --power 7.5 --to Acme
+check unknown_option 2 '' "selmak-find: unknown option '--kw' (see selmak-find --help)\n" -- --kw 7.5
+check missing_file 2 '' '*' -- --batch "$work/absent"
+check version 0 'selmak-find 1.00\n' '' -- --version
+LC_ALL= LC_MESSAGES= LANG=ru_RU.UTF-8 check help_russian 0 '*' '' -- --help
+grep -q '^Использование' "$work/out" || { failures=$((failures + 1)); echo "FAIL help_russian: not Russian"; }
+LC_ALL=C check help_english 0 '*' '' -- --help
+grep -q '^Usage' "$work/out" || { failures=$((failures + 1)); echo "FAIL help_english: not English"; }
+check empty_list 0 '' '' -- --batch -
+
+# A list with every kind of line, a line that finds nothing, invalid UTF-8 and a NUL byte, no
+# final newline: one record a line, two for a code in two steps, all valid JSON.
+printf '7.5 kW\n7,5кВт\n12А\n300\nLC1D18M7\n\nQQ123\nbad \377\000 byte\nlc1d1' >"$work/in"
+check list_json 1 '*' '' -- --batch - --format json --to Moeller,ABB
+json_lines <"$work/out" >"$work/parsed" || failures=$((failures + 1))
+printf '%s\n' 'power 3 None 2 False' 'power 3 None 2 False' 'current 2 None 2 False' \
+    'power None None None True' 'model 3 LC1D18 2 False' 'model 4 LC1D18 2 False' \
+    'model None None None True' 'model None None None True' 'model None None None True' \
+    'model 2 LC1D12 2 True' 'model 3 LC1D18 2 True' 'model 4 LC1D18 2 True' >"$work/want"
+cmp -s "$work/parsed" "$work/want" || { failures=$((failures + 1)); echo "FAIL list_json parsed:"; cat "$work/parsed"; }
+
+# A repeated line is answered from what its first answer wrote, and reads the same.
+: >"$work/in"
+"$program" --model LC1D18M7 --to ABB >"$work/one"
+{ cat "$work/one"; echo; cat "$work/one"; echo; cat "$work/one"; } >"$work/want"
+printf 'LC1D18M7\nLC1D18M7\nLC1D18M7\n' | "$program" --batch - --to ABB >"$work/out"
+cmp -s "$work/out" "$work/want" || { failures=$((failures + 1)); echo "FAIL repeated_lines:"; cat "$work/out"; }
+
+# A line too long to keep is cut and reported, and the line after it is still read.
+{ head -c 16777300 /dev/zero | tr '\000' L; printf '\r\nLC1D09'; } >"$work/in"
+check line_over_16_mib 1 '*' '' -- --batch - --format csv --to ABB
+tail -n 2 "$work/out" | sed 's/^L*,/,/' >"$work/parsed"
+printf ',model,,,,,,,line longer than 16 MiB: not looked up\r\nLC1D09,model,1,4,8.5,Telemecanique,LC1D09,A9/B9,\r\n' >"$work/want"
+cmp -s "$work/parsed" "$work/want" || { failures=$((failures + 1)); echo "FAIL line_over_16_mib:"; cat "$work/parsed"; }
+
+# Bills of materials in both separators, with a byte-order mark and CRLF, a quoted field and a row
+# without the column: every row comes back as it was, with what it found appended.
+printf '\357\273\277Pos;Code;Qty\r\n1;"LC1D09 ; coil";2\r\n2;QQ123;1\r\n3\r\n' >"$work/in"
+check bill_semicolons 1 "\357\273\277Pos;Code;Qty;${header%%,*};power_kw;current_a;matched_maker;matched_model;Moeller;ИЭК;error\r\n1;\"LC1D09 ; coil\";2;1;4;8.5;Telemecanique;LC1D09;DILM9;КМИ-11811;\r\n2;QQ123;1;;;;;;;;no catalogue model begins this code\r\n3;;;;;;;;the row has no such column\r\n" '' -- --batch - --column 2 --to Moeller,ИЭК
+printf 'Code,Qty\n"DILM15-01, 230V",2\n11 kW,1\n' >"$work/in"
+check bill_commas 0 "Code,Qty,$header\n\"DILM15-01, 230V\",2,3,7.5,15.2,Moeller,DILM15,DILM15,КМИ-23210,\n11 kW,1,4,11,21.7,,,DILM25,КМИ-34012,\n" '' -- --batch - --column 1 --to Moeller,ИЭК --format csv
+check bill_json_refused 2 '' '*' -- --batch - --column 1 --format json
+
+[ "$failures" -eq 0 ] || { echo "$failures failed"; exit 1; }
