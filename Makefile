@@ -23,7 +23,7 @@ run:
 	  exit 1; \
 	fi
 	@$(MAKE) --no-print-directory build
-	@$(BUILD)/ui/selmak
+	@$(BUILD)/ui/qt/selmak
 
 # The Debian package, from an optimised build: build/release/selmak_*.deb
 package:
