@@ -76,7 +76,7 @@ struct WindowLayout
     const char *title;
     TwipRect clientArea;
     FontStyle font;
-    std::optional<Rgb> background; // none: the system's button face
+    std::optional<Rgb> background {}; // none: the system's button face
     Rgb lineColour;
     std::span<const ControlRow> controls;
     std::span<const LineRow> lines;

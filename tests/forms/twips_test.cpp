@@ -56,8 +56,9 @@ TEST(Twips, NeighboursStayEdgeToEdge)
         int end = 0;
         for (int i = 0; i < 12; ++i) {
             const PixelRect r = toPixels({ i * 1845, 0, 1845, 100 }, dpi);
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_EQ(r.left, end) << "dpi " << dpi << ", control " << i;
+            }
             end = r.left + r.width;
         }
         EXPECT_EQ(end, twipsToPixels(12 * 1845, dpi));
