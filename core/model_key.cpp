@@ -121,23 +121,42 @@ constexpr Kind kindOf(char symbol)
 
 std::optional<ModelKeyReader::Symbol> ModelKeyReader::next()
 {
-    while (m_pending.empty()) {
-        if (m_rest.empty())
-            return std::nullopt;
-        const Decoded decoded = decode(m_rest);
-        const std::string_view bytes = m_rest.substr(0, decoded.length);
-        m_rest.remove_prefix(decoded.length);
-        if (isSeparator(decoded.codePoint))
-            m_separated = true;
-        else
-            m_pending = spelling(decoded.codePoint, bytes);
+    for (;;) {
+        while (m_pending.empty()) {
+            if (m_rest.empty())
+                return std::nullopt;
+            const Decoded decoded = decode(m_rest);
+            const std::string_view bytes = m_rest.substr(0, decoded.length);
+            m_rest.remove_prefix(decoded.length);
+            if (isSeparator(decoded.codePoint))
+                m_separated = true;
+            else
+                m_pending = spelling(decoded.codePoint, bytes);
+        }
+        const char symbol = keySymbol(m_pending.front());
+        m_pending.remove_prefix(1);
+        const bool breakBefore = m_separated || kindOf(symbol) != kindOf(m_previous);
+        // A number's leading zeros do not count: makers print "BF09" where the catalogue has "BF9".
+        if (symbol == '0' && kindOf(m_previous) != Kind::Digit && digitFollows())
+            continue;
+        m_separated = false;
+        m_previous = symbol;
+        return Symbol { symbol, breakBefore };
     }
-    const char symbol = keySymbol(m_pending.front());
-    m_pending.remove_prefix(1);
-    const bool breakBefore = m_separated || kindOf(symbol) != kindOf(m_previous);
-    m_separated = false;
-    m_previous = symbol;
-    return Symbol { symbol, breakBefore };
+}
+
+// Whether the next symbol of the key, past any separators, is a digit.
+bool ModelKeyReader::digitFollows() const
+{
+    if (!m_pending.empty())
+        return kindOf(m_pending.front()) == Kind::Digit;
+    for (std::string_view rest = m_rest; !rest.empty();) {
+        const Decoded decoded = decode(rest);
+        if (!isSeparator(decoded.codePoint))
+            return decoded.codePoint >= '0' && decoded.codePoint <= '9';
+        rest.remove_prefix(decoded.length);
+    }
+    return false;
 }
 
 std::string modelKey(std::string_view text)

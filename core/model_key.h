@@ -18,6 +18,7 @@ namespace selmak {
 //   and quotes are ignored; each marks a break in the code.
 // - Any other character, a NUL byte and every byte that is not valid UTF-8 count as '?', a
 //   symbol no model has: such a code never matches through them by accident.
+// - A number's leading zeros are dropped: "BF09" and "BF9", "LC1D09" and "LC1D9" are one code.
 // A break stands before a key character when ignored characters preceded it or when it differs
 // in kind (letter, digit, '?') from the character before it: "LC1D18M7" has breaks after LC, 1,
 // D, 18 and M, "DILM9-10" after DILM and 9.
@@ -42,6 +43,8 @@ public:
     std::optional<Symbol> next();
 
 private:
+    bool digitFollows() const;
+
     std::string_view m_rest; // the text not yet read
     std::string_view m_pending; // what remains of a transliteration that yields several letters
     bool m_separated = true;

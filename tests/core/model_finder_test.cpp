@@ -85,6 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
         Lookup { "capital_i_finds_l", "CI50", Found, kCl50 },
         Lookup { "as_catalogued", "Cl50", Found, kCl50 },
         Lookup { "digits_after_slash", "ci16", Found, { { Danfoss, 3, "CI16" } } },
+        Lookup { "leading_zero_typed", "BF0910A024", Found, { { Lovato, 1, "BF9" } } },
+        Lookup { "leading_zero_catalogued", "LC1D9M7", Found, { { Telemecanique, 1, "LC1D09" } } },
         Lookup { "lower_case", "3tf40", Found, { { Siemens, 1, "3TF40" } } },
         Lookup { "blank_omitted", "ПМ1-18", Found, kPm118 },
         Lookup { "lower_case_with_blank", "пм 1-18", Found, kPm118 },
@@ -155,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Key { "yo_and_ukrainian_i", "Ёё Іі", "EEII" },
                     Key { "l_and_i_are_one", "lLiI", "IIII" },
                     Key { "foreign_and_invalid", std::string("µ\xff\0", 4), "???" },
-                    Key { "typographic_separators", "\u00a0\u2011\u2212\u2116\ufeff", "" }),
+                    Key { "typographic_separators", "\u00a0\u2011\u2212\u2116\ufeff", "" },
+                    Key { "leading_zeros_dropped", "A007 0.0 B-0 9 K2-09 100", "A700B9K209100" }),
     [](const testing::TestParamInfo<Key> &p) { return std::string(p.param.name); });
 
 // The models of a cell as the catalogue means them: "CI15/16" is CI15 and CI16.
