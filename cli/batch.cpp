@@ -6,6 +6,7 @@
 #include "cli/csv_reader.h"
 #include "cli/line_reader.h"
 #include "cli/lookup.h"
+#include "cli/utf8.h"
 #include "cli/writers.h"
 
 #include <cerrno>
@@ -20,8 +21,6 @@
 namespace selmak::cli {
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Looks up one line's or field's query; a line that was cut is not looked up but reported.
 void answer(std::string_view query, bool cut, std::vector<Record> &records)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/bill_writer.h"
 
+#include "cli/utf8.h"
+
 namespace selmak::cli {
 
 BillWriter::BillWriter(Output &out, std::span<const Column> makers, char separator)
@@ -19,7 +21,7 @@ void BillWriter::writeHeader(std::string_view raw, std::string_view ending, bool
         m_lineEnd = ending;
     std::string &text = m_out.text();
     if (byteOrderMark)
-        text.append("\xEF\xBB\xBF");
+        text.append(kByteOrderMark);
     text.append(raw);
     text.push_back(m_separator);
     m_found.appendHeader(text);

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "cli/csv_reader.h"
 
+#include "cli/utf8.h"
+
 #include <algorithm>
 
 namespace selmak::cli {
-
-namespace {
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-}
 
 bool splitFields(std::string_view record, char separator, std::vector<std::string> &fields)
 {

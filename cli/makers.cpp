@@ -5,13 +5,6 @@
 
 namespace selmak::cli {
 
-namespace {
-bool isMaker(Column column)
-{
-    return column != Column::Power && column != Column::Current;
-}
-} // namespace
-
 std::vector<Column> allMakers()
 {
     std::vector<Column> makers;

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "cli/utf8.h"
 
+#include "core/utf8.h"
+
 namespace selmak::cli {
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-
-bool isContinuation(unsigned char c)
-{
-    return (c & 0xC0) == 0x80;
-}
 
 } // namespace
 
@@ -17,38 +14,8 @@ std::size_t sequenceLength(std::string_view text)
 {
     if (text.empty())
         return 0;
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    // The second byte's range rules out overlong forms, surrogates and values past U+10FFFF.
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0;
-        else if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        else if (lead == 0xF4)
-            high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (!isContinuation(byte(i)))
-            return 0;
-    }
-    return length;
+    const Utf8Char decoded = decodeUtf8(text);
+    return decoded.codePoint == kInvalidUtf8 ? 0 : decoded.length;
 }
 
 void appendValid(std::string &out, std::string_view text)

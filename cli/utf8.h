@@ -7,6 +7,9 @@
 
 namespace selmak::cli {
 
+// What some programs write before UTF-8 text to say that it is UTF-8.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Length of the well-formed UTF-8 sequence that starts the text (1 to 4 bytes), or 0 when the
 // text starts with a byte that begins none: a stray continuation, an overlong form, a surrogate,
 // a code point beyond U+10FFFF or a sequence cut short.

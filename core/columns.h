@@ -61,6 +61,12 @@ constexpr int columnNumber(Column column)
     return static_cast<int>(column);
 }
 
+// The fourteen columns that name a maker's model; the other two are the ratings.
+constexpr bool isMaker(Column column)
+{
+    return column != Column::Power && column != Column::Current;
+}
+
 constexpr const ColumnInfo &columnInfo(Column column)
 {
     return kColumns[static_cast<std::size_t>(columnNumber(column) - 1)];

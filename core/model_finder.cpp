@@ -21,11 +21,6 @@ struct Entry
     int order; // place in the catalogue: by step, then column, then place in the cell
 };
 
-bool isMakerColumn(Column column)
-{
-    return column != Column::Power && column != Column::Current;
-}
-
 // The models of a cell, split at slashes. A part of digits alone continues the first model's
 // series: after "CI15", "16" is CI16.
 std::vector<std::string> modelsOfCell(std::string_view cell)
@@ -72,7 +67,7 @@ private:
     {
         for (int step = Catalog::kFirstStep; step <= Catalog::kLastStep; ++step) {
             for (const ColumnInfo &info : kColumns) {
-                if (!isMakerColumn(info.column))
+                if (!isMaker(info.column))
                     continue;
                 for (std::string &model : modelsOfCell(*Catalog::cell(info.column, step))) {
                     std::string key = modelKey(model);

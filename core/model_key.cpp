@@ -1,59 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "core/model_key.h"
 
+#include "core/utf8.h"
+
 #include <array>
 #include <cstddef>
 
 namespace selmak {
 namespace {
 
-constexpr char32_t kInvalid = 0xFFFFFFFF;
 constexpr std::string_view kForeign = "?";
-
-struct Decoded
-{
-    char32_t codePoint; // kInvalid for a byte that starts no valid UTF-8 sequence
-    std::size_t length;
-};
-
-// The character at the front of a non-empty text. An invalid sequence (a stray continuation
-// byte, a truncated, overlong or surrogate form, beyond U+10FFFF) gives kInvalid for its first
-// byte alone, so that decoding starts again on the next one.
-Decoded decode(std::string_view text)
-{
-    const auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return { lead, 1 };
-    std::size_t length = 0;
-    char32_t codePoint = 0;
-    char32_t minimum = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        codePoint = lead & 0x1Fu;
-        minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        codePoint = lead & 0x0Fu;
-        minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        codePoint = lead & 0x07u;
-        minimum = 0x10000;
-    } else {
-        return { kInvalid, 1 };
-    }
-    if (text.size() < length)
-        return { kInvalid, 1 };
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0u) != 0x80u)
-            return { kInvalid, 1 };
-        codePoint = (codePoint << 6) | (byte(i) & 0x3Fu);
-    }
-    if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-        return { kInvalid, 1 };
-    return { codePoint, length };
-}
 
 constexpr bool isAsciiAlnum(char32_t c)
 {
@@ -125,7 +81,7 @@ std::optional<ModelKeyReader::Symbol> ModelKeyReader::next()
         while (m_pending.empty()) {
             if (m_rest.empty())
                 return std::nullopt;
-            const Decoded decoded = decode(m_rest);
+            const Utf8Char decoded = decodeUtf8(m_rest);
             const std::string_view bytes = m_rest.substr(0, decoded.length);
             m_rest.remove_prefix(decoded.length);
             if (isSeparator(decoded.codePoint))
@@ -151,7 +107,7 @@ bool ModelKeyReader::digitFollows() const
     if (!m_pending.empty())
         return kindOf(m_pending.front()) == Kind::Digit;
     for (std::string_view rest = m_rest; !rest.empty();) {
-        const Decoded decoded = decode(rest);
+        const Utf8Char decoded = decodeUtf8(rest);
         if (!isSeparator(decoded.codePoint))
             return decoded.codePoint >= '0' && decoded.codePoint <= '9';
         rest.remove_prefix(decoded.length);
