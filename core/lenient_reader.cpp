@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/lenient_reader.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <limits>
+#include <fast_float/fast_float.h>
 
 namespace selmak {
 namespace {
@@ -54,35 +50,6 @@ std::size_t takeDigits(Cursor &cursor, std::string &out)
     return count;
 }
 
-// The power of ten of the leading digit, roughly: positive for numerals of 1 and more, negative
-// below. Only its sign is used, to tell an overflow from an underflow, so the exponent saturates.
-std::int64_t roughMagnitude(std::string_view numeral)
-{
-    constexpr std::int64_t kSaturation = std::int64_t { 1 } << 48;
-    const std::size_t ePos = numeral.find('e');
-    const std::string_view mantissa = numeral.substr(0, ePos);
-
-    std::int64_t exponent = 0;
-    if (ePos != std::string_view::npos) {
-        const std::string_view digits = numeral.substr(ePos + 1);
-        const auto [ptr, ec]
-            = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
-        if (ec == std::errc::result_out_of_range)
-            exponent = digits.front() == '-' ? -kSaturation : kSaturation;
-        exponent = std::clamp(exponent, -kSaturation, kSaturation);
-    }
-
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const std::size_t firstSignificant = mantissa.find_first_of("123456789");
-    if (firstSignificant == std::string_view::npos)
-        return 0;
-    const auto position = static_cast<std::int64_t>(firstSignificant);
-    const auto pointAt = static_cast<std::int64_t>(point);
-    const std::int64_t magnitude
-        = firstSignificant < point ? pointAt - position : pointAt - position + 1;
-    return magnitude + exponent;
-}
-
 } // namespace
 
 std::string takeNumeral(std::string_view text)
@@ -129,17 +96,10 @@ double readLenient(std::string_view text)
     if (numeral.empty())
         return 0.0;
 
+    // Out of double's range the result is an infinity or a zero of the numeral's sign, which is
+    // what an entry too large or too small to hold should become.
     double value = 0.0;
-    const char *first = numeral.data();
-    const char *last = first + numeral.size();
-    const auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone here; the numeral's magnitude says which way it went.
-        const bool overflow = roughMagnitude(numeral) > 0;
-        value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
-        if (numeral.front() == '-')
-            value = -value;
-    }
+    fast_float::from_chars(numeral.data(), numeral.data() + numeral.size(), value);
     return value;
 }
 

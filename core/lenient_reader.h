@@ -14,7 +14,7 @@ namespace selmak {
 // The locale never matters: the period is the only decimal separator.
 
 // The numeral that lenient reading takes from the text, blanks and a plus sign removed, in the form
-// std::from_chars reads ("-12.5e3"). Empty when no digit can be read.
+// from_chars reads ("-12.5e3"). Empty when no digit can be read.
 std::string takeNumeral(std::string_view text);
 
 // The number that the text starts with; 0 when no digit can be read. A numeral beyond the range

@@ -9,7 +9,8 @@
 #   tools/install-deps.sh windows    that, plus the Windows cross compiler and Wine to test with
 set -eu
 
-build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth python3"
+build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth python3
+    libfast-float-dev"
 ci="clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream"
 images="librsvg2-bin imagemagick icoutils icnsutils"
 bench="hyperfine"
