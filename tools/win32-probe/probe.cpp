@@ -14,6 +14,7 @@
 //   status               wait for the program to end and print its exit status
 #include "forms/about_layout.h"
 #include "forms/main_layout.h"
+#include "ui/win32/dpi_api.h"
 
 #include <cstdio>
 #include <string>
@@ -124,7 +125,8 @@ struct Probe
         RECT client;
         GetClientRect(target, &client);
         std::printf("window \"%s\" class %s client %ldx%ld dpi %u\n", textOf(target).c_str(),
-                    classOf(target).c_str(), client.right, client.bottom, GetDpiForWindow(target));
+                    classOf(target).c_str(), client.right, client.bottom,
+                    selmak::win32::DpiApi::system().windowDpi(target));
         for (HWND child = GetWindow(target, GW_CHILD); child;
              child = GetWindow(child, GW_HWNDNEXT)) {
             RECT r;
@@ -214,7 +216,6 @@ struct Probe
 
 int main(int argc, char *argv[])
 {
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     Probe probe;
     for (int i = 1; i < argc; ++i) {
         const std::string_view command = argv[i];

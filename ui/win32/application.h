@@ -15,7 +15,8 @@ namespace selmak::win32 {
 class Application
 {
 public:
-    explicit Application(Notifier notifier = showWarningBox, Opener opener = openInBrowser);
+    explicit Application(Notifier notifier = showWarningBox, Opener opener = openInBrowser,
+                         const DpiApi &dpiApi = DpiApi::system());
 
     // Makes the main window, runs its Form_Load and shows it with the focus on its first control.
     void start(int show);
@@ -32,6 +33,7 @@ public:
 
 private:
     Opener m_opener;
+    const DpiApi &m_dpiApi;
     MainWindow m_main;
     std::unique_ptr<AboutWindow> m_about;
     // A closed dialog is kept until the next one replaces it: it is closed from inside its own
