@@ -17,7 +17,9 @@ ManifestSupportedOS all
 !define PUBLISHER "TARVIS"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\selmak"
 
-Name "${TITLE}"
+; In quotation marks, as the installer's Russian texts put the name where a noun would stand:
+; "мастер установки «Подбор контакторов»".
+Name "«${TITLE}»"
 Caption "${TITLE} ${VERSION}: установка"
 UninstallCaption "${TITLE} ${VERSION}: удаление"
 BrandingText "${PUBLISHER}"
@@ -38,6 +40,9 @@ VIAddVersionKey /LANG=1049 "LegalCopyright" "© 2026 The selmak developers, MIT 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+; The quoted name breaks the two pages' titles onto a third line.
+!define MUI_WELCOMEPAGE_TITLE_3LINES
+!define MUI_FINISHPAGE_TITLE_3LINES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\selmak.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Запустить программу «${TITLE}»"
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\readme.txt"
