@@ -6,6 +6,7 @@
 //   start PROGRAM        start the program and wait for its main window
 //   main | about         the window later commands look at (about waits for the dialog)
 //   list                 the window and each of its controls
+//   names                each control's name as Active Accessibility gives it to screen readers
 //   set NAME TEXT        WM_SETTEXT into a control
 //   click NAME           BM_CLICK on a button, a mouse click on a label
 //   warning              wait for the warning box, print its title and text, press OK
@@ -17,6 +18,7 @@
 #include "ui/win32/dpi_api.h"
 
 #include <cstdio>
+#include <oleacc.h>
 #include <string>
 #include <string_view>
 #include <windows.h>
@@ -144,6 +146,30 @@ struct Probe
         }
     }
 
+    // Asked as a screen reader asks, from this process: the name of each control's client object.
+    void names() const
+    {
+        for (HWND child = GetWindow(target, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            IAccessible *object = nullptr;
+            BSTR name = nullptr;
+            if (SUCCEEDED(AccessibleObjectFromWindow(child, OBJID_CLIENT, __uuidof(IAccessible),
+                                                     reinterpret_cast<void **>(&object)))) {
+                VARIANT self {};
+                self.vt = VT_I4;
+                self.lVal = CHILDID_SELF;
+                if (FAILED(object->get_accName(self, &name)))
+                    name = nullptr;
+                object->Release();
+            }
+            if (name)
+                std::printf("  name %-18s \"%s\"\n", nameOf(child).c_str(), narrow(name).c_str());
+            else
+                std::printf("  name %-18s (none)\n", nameOf(child).c_str());
+            SysFreeString(name);
+        }
+    }
+
     void set(std::string_view name, std::string_view text) const
     {
         const std::wstring wide = widen(text);
@@ -216,6 +242,7 @@ struct Probe
 
 int main(int argc, char *argv[])
 {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     Probe probe;
     for (int i = 1; i < argc; ++i) {
         const std::string_view command = argv[i];
@@ -227,6 +254,8 @@ int main(int argc, char *argv[])
             ok = probe.look(command == "about");
         else if (command == "list")
             probe.list();
+        else if (command == "names")
+            probe.names();
         else if (command == "set") {
             const std::string_view name = argument();
             probe.set(name, argument());

@@ -2,6 +2,7 @@
 #include "ui/win32/application.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 namespace selmak::win32 {
 
@@ -11,6 +12,14 @@ Application::Application(Notifier notifier, Opener opener, const DpiApi &dpiApi)
     // The standard controls in their visual style, from common controls 6.
     const INITCOMMONCONTROLSEX controls { sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&controls);
+    // Screen readers reach the controls' names through COM.
+    m_com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+}
+
+Application::~Application()
+{
+    if (m_com)
+        CoUninitialize();
 }
 
 void Application::start(int show)

@@ -17,6 +17,9 @@ class Application
 public:
     explicit Application(Notifier notifier = showWarningBox, Opener opener = openInBrowser,
                          const DpiApi &dpiApi = DpiApi::system());
+    ~Application();
+    Application(const Application &) = delete;
+    Application &operator=(const Application &) = delete;
 
     // Makes the main window, runs its Form_Load and shows it with the focus on its first control.
     void start(int show);
@@ -39,6 +42,7 @@ private:
     // A closed dialog is kept until the next one replaces it: it is closed from inside its own
     // handlers, which must not outlive their object.
     std::unique_ptr<AboutWindow> m_closedAbout;
+    bool m_com = false;
 };
 
 } // namespace selmak::win32

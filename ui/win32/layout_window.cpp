@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/layout_window.h"
 
+#include "ui/win32/accessible_name.h"
 #include "ui/win32/text.h"
 
 #include <algorithm>
@@ -188,6 +189,9 @@ void LayoutWindow::createControls(UINT dpi)
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0); // a text box has no length limit
         if (row.initially == Initially::Checked)
             SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
+        // A picture's name is its text already.
+        if (row.accessibleName && row.kind != ControlKind::Picture)
+            nameForScreenReaders(child, widen(row.accessibleName));
         m_controls.push_back(child);
     }
     m_pictures.resize(m_controls.size());
