@@ -88,7 +88,12 @@ start() {
     for pid in $pids; do
         wait "$pid" || made=false
     done
-    $made || { kill "$xvfb" 2>/dev/null; rm -rf "$dir"; exit 1; }
+    if ! $made; then
+        echo "wine-session: a Wine prefix could not be made in $dir" >&2
+        kill "$xvfb" 2>/dev/null || true
+        rm -rf "$dir"
+        exit 1
+    fi
     cat >"$state" <<STATE
 WINE_SESSION_DIR='$dir'
 WINE_SESSION_XVFB=$xvfb
