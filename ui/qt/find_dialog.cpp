@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStringEncoder>
 
 #include <array>
 
@@ -54,9 +55,13 @@ void FindDialog::reject()
     m_form.cmdClose_Click();
 }
 
+// A lone surrogate becomes U+FFFD, a character no model has, as in the Windows edition;
+// QString::toUtf8 would write '?', which reads as a separator.
 std::string FindDialog::modelText() const
 {
-    return m_txtModel->text().toStdString();
+    QStringEncoder toUtf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const QByteArray text = toUtf8(m_txtModel->text());
+    return text.toStdString();
 }
 
 void FindDialog::setHits(std::span<const std::string> lines)
