@@ -11,7 +11,14 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <array>
+
 namespace selmak::ui {
+namespace {
+
+constexpr std::array<std::string_view, 4> kBound { "lblTitle", "lblVersion", "cmdOK", "lblURL" };
+
+} // namespace
 
 AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent,
@@ -19,6 +26,8 @@ AboutDialog::AboutDialog(QWidget *parent)
                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    static const bool named = (requireControls(forms::aboutLayout(), kBound), true);
+    Q_UNUSED(named);
     // The dialog shows no icon: a blank one stands in for the application's.
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);

@@ -2,6 +2,7 @@
 #include "ui/win32/application.h"
 
 #include <commctrl.h>
+#include <iterator>
 
 namespace selmak::win32 {
 
@@ -11,6 +12,16 @@ Application::Application(Notifier notifier, Opener opener)
     // The standard controls in their visual style, from common controls 6.
     const INITCOMMONCONTROLSEX controls { sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&controls);
+    ACCEL shortcuts[] = {
+        { FCONTROL | FVIRTKEY, 'F', MainWindow::kFindCommand },
+        { FVIRTKEY, VK_F3, MainWindow::kFindCommand },
+    };
+    m_shortcuts = CreateAcceleratorTableW(shortcuts, static_cast<int>(std::size(shortcuts)));
+}
+
+Application::~Application()
+{
+    DestroyAcceleratorTable(m_shortcuts);
 }
 
 void Application::start(int show)
@@ -26,15 +37,24 @@ int Application::run()
 {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab, the arrow keys, Enter and Esc move between and press the controls of the window
-        // the message is for.
-        const HWND window = GetAncestor(message.hwnd, GA_ROOT);
-        if (window && IsDialogMessageW(window, &message))
+        if (translate(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+// Tab, the arrow keys, Enter and Esc move between and press the controls of the window the
+// message is for.
+bool Application::translate(MSG &message)
+{
+    const HWND window = GetAncestor(message.hwnd, GA_ROOT);
+    if (!window)
+        return false;
+    if (window == m_main.handle() && TranslateAcceleratorW(window, m_shortcuts, &message))
+        return true;
+    return IsDialogMessageW(window, &message);
 }
 
 AboutWindow *Application::aboutWindow()
@@ -54,6 +74,28 @@ void Application::showAbout()
     ShowWindow(dialog, SW_SHOW);
     SetForegroundWindow(dialog);
     SetFocus(GetNextDlgTabItem(dialog, nullptr, FALSE));
+}
+
+FindWindow *Application::findWindow()
+{
+    return m_find && m_find->handle() ? m_find.get() : nullptr;
+}
+
+void Application::showFind()
+{
+    const bool opening = !findWindow();
+    if (opening) {
+        m_closedFind = std::move(m_find);
+        m_find = std::make_unique<FindWindow>(m_main.form());
+        m_find->load(m_main.handle());
+        m_find->placeBeside(m_main.handle());
+    }
+    const HWND window = m_find->handle();
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    // The part-number box takes the focus as the window opens; an open one keeps its own.
+    if (opening)
+        SetFocus(GetNextDlgTabItem(window, nullptr, FALSE));
 }
 
 // Every window closes at once; nothing asks.

@@ -62,6 +62,9 @@ ControlClass controlClass(const ControlRow &row)
                  BS_AUTORADIOBUTTON
                      | static_cast<DWORD>(row.initially == Initially::Checked ? WS_TABSTOP : 0),
                  0 };
+    case ControlKind::List:
+        return { L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                 WS_EX_CLIENTEDGE };
     case ControlKind::Button:
         return { L"BUTTON",
                  static_cast<DWORD>(row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP,
@@ -123,13 +126,13 @@ ATOM LayoutWindow::registerClass(const forms::WindowLayout &layout, HINSTANCE in
     return RegisterClassExW(&windowClass);
 }
 
-void LayoutWindow::create()
+void LayoutWindow::create(HWND owner)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerClass(m_layout, instance);
     m_window = CreateWindowExW(m_exStyle | WS_EX_CONTROLPARENT, widen(m_layout.name).c_str(),
                                widen(m_layout.title).c_str(), m_style, CW_USEDEFAULT, CW_USEDEFAULT,
-                               0, 0, nullptr, nullptr, instance, this);
+                               0, 0, owner, nullptr, instance, this);
     if (!m_window)
         return;
     const UINT scale = dpi();
@@ -155,6 +158,11 @@ HWND LayoutWindow::control(std::string_view name) const
 void LayoutWindow::onClose()
 {
     DestroyWindow(m_window);
+}
+
+std::optional<LRESULT> LayoutWindow::onOtherMessage(UINT, WPARAM, LPARAM)
+{
+    return std::nullopt;
 }
 
 // Each control is made at its place, so that nothing moves before the first paint.
@@ -314,10 +322,19 @@ void LayoutWindow::paintLines()
     EndPaint(m_window, &paint);
 }
 
+// Esc (IDCANCEL) presses the table's cancel button, where it has one.
 void LayoutWindow::dispatchCommand(WPARAM wParam)
 {
     const int id = LOWORD(wParam);
     const int notification = HIWORD(wParam);
+    if (id == IDCANCEL) {
+        for (const ControlRow &row : m_layout.controls) {
+            if (row.isCancel) {
+                onCommand(row.name, id, BN_CLICKED);
+                return;
+            }
+        }
+    }
     const int index = id - kFirstControlId;
     if (index >= 0 && static_cast<std::size_t>(index) < m_layout.controls.size())
         onCommand(m_layout.controls[static_cast<std::size_t>(index)].name, id, notification);
@@ -398,6 +415,8 @@ LRESULT LayoutWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         onClose();
         return 0;
     default:
+        if (const std::optional<LRESULT> handled = onOtherMessage(message, wParam, lParam))
+            return *handled;
         return DefWindowProcW(m_window, message, wParam, lParam);
     }
 }
