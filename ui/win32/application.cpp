@@ -76,7 +76,7 @@ void Application::showAbout()
     SetFocus(GetNextDlgTabItem(dialog, nullptr, FALSE));
 }
 
-FindWindow *Application::findWindow()
+FindModelWindow *Application::findWindow()
 {
     return m_find && m_find->handle() ? m_find.get() : nullptr;
 }
@@ -86,7 +86,7 @@ void Application::showFind()
     const bool opening = !findWindow();
     if (opening) {
         m_closedFind = std::move(m_find);
-        m_find = std::make_unique<FindWindow>(m_main.form());
+        m_find = std::make_unique<FindModelWindow>(m_main.form());
         m_find->load(m_main.handle());
         m_find->placeBeside(m_main.handle());
     }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ui/win32/about_window.h"
-#include "ui/win32/find_window.h"
+#include "ui/win32/find_model_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/shell_hooks.h"
 
@@ -33,7 +33,7 @@ public:
     AboutWindow *aboutWindow();
 
     // The open find window, or null.
-    FindWindow *findWindow();
+    FindModelWindow *findWindow();
 
     void showAbout();
     // Opens the find window beside the main window, or brings the open one to the front.
@@ -48,8 +48,8 @@ private:
     // A closed dialog is kept until the next one replaces it: it is closed from inside its own
     // handlers, which must not outlive their object.
     std::unique_ptr<AboutWindow> m_closedAbout;
-    std::unique_ptr<FindWindow> m_find;
-    std::unique_ptr<FindWindow> m_closedFind; // kept as the closed About dialog is
+    std::unique_ptr<FindModelWindow> m_find;
+    std::unique_ptr<FindModelWindow> m_closedFind; // kept as the closed About dialog is
     HACCEL m_shortcuts; // Ctrl+F and F3 in the main window
 };
 

@@ -15,10 +15,10 @@ namespace selmak::win32 {
 // names, so that screen readers and outside automation read them as they are. Modeless and owned
 // by the main window: it stays above it and goes with it. "Показать" is its default button (Enter)
 // and "Закрыть" its cancel button (Esc).
-class FindWindow final : public LayoutWindow, private forms::FindView
+class FindModelWindow final : public LayoutWindow, private forms::FindView
 {
 public:
-    explicit FindWindow(forms::MainForm &main);
+    explicit FindModelWindow(forms::MainForm &main);
 
     // Makes the window, owned by `owner`, and runs Form_Load; the window is not yet shown.
     void load(HWND owner);

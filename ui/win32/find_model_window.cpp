@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/win32/find_window.h"
+#include "ui/win32/find_model_window.h"
 
 #include "forms/find_layout.h"
 #include "ui/win32/bound_controls.h"
@@ -37,11 +37,11 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 } // namespace
 
-FindWindow::FindWindow(forms::MainForm &main)
+FindModelWindow::FindModelWindow(forms::MainForm &main)
     : LayoutWindow(forms::findLayout(), kStyle, kExStyle), m_form(*this, main)
 { }
 
-void FindWindow::load(HWND owner)
+void FindModelWindow::load(HWND owner)
 {
     static const bool named = (requireControls(forms::findLayout(), kBound), true);
     (void)named;
@@ -50,7 +50,7 @@ void FindWindow::load(HWND owner)
         m_form.Form_Load();
 }
 
-void FindWindow::placeBeside(HWND owner)
+void FindModelWindow::placeBeside(HWND owner)
 {
     RECT beside;
     RECT own;
@@ -67,7 +67,7 @@ void FindWindow::placeBeside(HWND owner)
     SetWindowPos(handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void FindWindow::onCommand(std::string_view name, int, int notification)
+void FindModelWindow::onCommand(std::string_view name, int, int notification)
 {
     for (const Handler &handler : kHandlers) {
         if (handler.control == name && handler.notification == notification) {
@@ -77,15 +77,15 @@ void FindWindow::onCommand(std::string_view name, int, int notification)
     }
 }
 
-void FindWindow::onClose()
+void FindModelWindow::onClose()
 {
     m_form.cmdClose_Click();
 }
 
 // An owned window's end is its own: the program runs on while the main window is open.
-void FindWindow::onDestroyed() { }
+void FindModelWindow::onDestroyed() { }
 
-std::string FindWindow::modelText() const
+std::string FindModelWindow::modelText() const
 {
     const HWND edit = control("txtModel");
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
@@ -94,7 +94,7 @@ std::string FindWindow::modelText() const
     return narrow(text);
 }
 
-void FindWindow::setHits(std::span<const std::string> lines)
+void FindModelWindow::setHits(std::span<const std::string> lines)
 {
     const HWND list = control("lstHits");
     // Drawn once, when every line is in.
@@ -107,22 +107,22 @@ void FindWindow::setHits(std::span<const std::string> lines)
     InvalidateRect(list, nullptr, TRUE);
 }
 
-void FindWindow::selectHit(int index)
+void FindModelWindow::selectHit(int index)
 {
     SendMessageW(control("lstHits"), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-int FindWindow::selectedHit() const
+int FindModelWindow::selectedHit() const
 {
     return static_cast<int>(SendMessageW(control("lstHits"), LB_GETCURSEL, 0, 0));
 }
 
-void FindWindow::setStatus(std::string_view text)
+void FindModelWindow::setStatus(std::string_view text)
 {
     SetWindowTextW(control("lblStatus"), widen(text).c_str());
 }
 
-void FindWindow::closeWindow()
+void FindModelWindow::closeWindow()
 {
     DestroyWindow(handle());
 }
