@@ -1,7 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
 # Checks selmak.exe from outside, under Wine: tools/win32-probe starts it, types, presses, answers
-# the warning, opens About and exits, and this script looks for what must show at that dpi.
+# the warning, opens the find window by F3, types a part number, reads the list and presses Enter,
+# closes it by Esc and opens it again from the system menu, opens About and exits, and this script
+# looks for what must show at that dpi.
 #   tools/win32-check.sh STATE BUILD_DIR     (the dpi comes from SELMAK_WINE_DPI, 96 by default)
 set -eu
 [ $# -eq 2 ] || { echo "usage: $0 STATE BUILD_DIR" >&2; exit 2; }
@@ -14,7 +16,10 @@ here=$(dirname "$0")
 seen=$("$here/wine-run.sh" "$state" tools/win32-probe/win32_probe.exe start selmak.exe list \
     click optCurrent set txtCurrent 15.5 click cmbChoose list \
     click optPower set txtPower 300 click cmbChoose warning \
-    click Hide click far main list click cmbAbout about list main click exit status)
+    click Hide click far main list \
+    key F3 find list set txtModel LC1F630 key RETURN list main list \
+    find key ESCAPE main sysmenu find list \
+    main click cmbAbout about list main click exit status)
 printf '%s\n' "$seen"
 
 # Twips to pixels at this dpi, half up, as the windows convert them.
@@ -39,5 +44,17 @@ expect "\"DILM25\""
 expect "window \"О програме...\" class frmAbout client $(px 5700)x$(px 3165) dpi $dpi"
 expect "\"Подбор контакроров.\""
 expect "\"Версия 0.9.0\""
+expect "window \"Поиск по модели\" class frmFind client $(px 6000)x$(px 4200) dpi $dpi"
+expect "  txtModel           Edit    $(printf '%4d %4d' "$(px 120)" "$(px 375)")"
+expect "  lstHits            ListBox $(printf '%4d %4d' "$(px 120)" "$(px 780)")"
+expect "    line 0 selected \"Telemecanique  LC1F630  —  ступень 19: 250 кВт, 437 А\""
+expect "\"Найдено моделей: 1\""
+expect "\"DIL500\""
+# Esc closed the window: the system menu opened a new one, with an empty box.
+if [ "$(printf '%s\n' "$seen" | grep -c 'class frmFind')" != 3 ] \
+    || ! printf '%s\n' "$seen" | tr -d '\r' | grep '  txtModel ' | tail -n 1 | grep -q '""$'; then
+    echo "MISSING: a new find window from the system menu"
+    failed=1
+fi
 expect "exit status 0"
 exit $failed
