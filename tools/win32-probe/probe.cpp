@@ -6,7 +6,7 @@
 //   start PROGRAM        start the program and wait for its main window
 //   main | about | find  the window later commands look at (about and find wait for it)
 //   list                 the window and each of its controls, a list box's lines too
-//   key KEY              a key (F3, RETURN, ESCAPE, DOWN, UP) to the control with the focus
+//   key KEY              a key (F3, RETURN, ESCAPE, DOWN, UP, TAB) to the control with the focus
 //   sysmenu              the window's system menu by Alt+Space, then its last item (Up, Enter)
 //   set NAME TEXT        WM_SETTEXT into a control
 //   click NAME           BM_CLICK on a button, a mouse click on a label
@@ -168,7 +168,7 @@ struct Probe
     {
         constexpr std::pair<std::string_view, WPARAM> kKeys[] = {
             { "F3", VK_F3 },     { "RETURN", VK_RETURN }, { "ESCAPE", VK_ESCAPE },
-            { "DOWN", VK_DOWN }, { "UP", VK_UP },
+            { "DOWN", VK_DOWN }, { "UP", VK_UP },         { "TAB", VK_TAB },
         };
         WPARAM virtualKey = 0;
         for (const auto &[keyName, code] : kKeys) {
