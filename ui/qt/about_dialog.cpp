@@ -26,8 +26,6 @@ AboutDialog::AboutDialog(QWidget *parent)
                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    static const bool named = (requireControls(forms::aboutLayout(), kBound), true);
-    Q_UNUSED(named);
     // The dialog shows no icon: a blank one stands in for the application's.
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
@@ -52,6 +50,11 @@ QString fromUtf8(std::string_view text)
 }
 
 } // namespace
+
+void AboutDialog::requireBoundControls()
+{
+    requireControls(forms::aboutLayout(), kBound);
+}
 
 void AboutDialog::setTitle(std::string_view text)
 {

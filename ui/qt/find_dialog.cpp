@@ -32,8 +32,6 @@ FindDialog::FindDialog(forms::MainForm &main, QWidget *owner)
       m_form(*this, main)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    static const bool named = (requireControls(forms::findLayout(), kBound), true);
-    Q_UNUSED(named);
     buildWindow(this, forms::findLayout());
     m_txtModel = findChild<QLineEdit *>(QStringLiteral("txtModel"));
     m_lstHits = findChild<QListWidget *>(QStringLiteral("lstHits"));
@@ -48,6 +46,11 @@ FindDialog::FindDialog(forms::MainForm &main, QWidget *owner)
             [this] { m_form.cmdClose_Click(); });
 
     m_form.Form_Load();
+}
+
+void FindDialog::requireBoundControls()
+{
+    requireControls(forms::findLayout(), kBound);
 }
 
 void FindDialog::reject()

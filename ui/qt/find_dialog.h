@@ -26,6 +26,9 @@ class FindDialog : public QDialog, private forms::FindView
 public:
     FindDialog(forms::MainForm &main, QWidget *owner);
 
+    // Stops the program when a control the window binds is not in its layout.
+    static void requireBoundControls();
+
     // Esc and the close box close the window as "Закрыть" does.
     void reject() override;
 

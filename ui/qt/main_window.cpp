@@ -29,12 +29,15 @@ constexpr std::array<std::string_view, 10> kBound { "optPower",   "optCurrent", 
                                                     "exit",       "back",       "far",
                                                     "Hide" };
 
+// The names every window of the program binds, checked as the program's first window is built.
 void requireBoundControls()
 {
     std::vector<std::string_view> names(kBound.begin(), kBound.end());
     for (const ColumnInfo &info : kColumns)
         names.push_back(info.resultLabel);
     requireControls(forms::mainLayout(), names);
+    AboutDialog::requireBoundControls();
+    FindDialog::requireBoundControls();
 }
 
 } // namespace

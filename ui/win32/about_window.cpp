@@ -28,11 +28,14 @@ AboutWindow::AboutWindow(Application &application, Opener opener)
 
 void AboutWindow::load()
 {
-    static const bool named = (requireControls(forms::aboutLayout(), kBound), true);
-    (void)named;
     create();
     if (handle())
         m_form.Form_Load();
+}
+
+void AboutWindow::requireBoundControls()
+{
+    requireControls(forms::aboutLayout(), kBound);
 }
 
 void AboutWindow::centreOver(HWND window)

@@ -43,11 +43,14 @@ FindModelWindow::FindModelWindow(forms::MainForm &main)
 
 void FindModelWindow::load(HWND owner)
 {
-    static const bool named = (requireControls(forms::findLayout(), kBound), true);
-    (void)named;
     create(owner);
     if (handle())
         m_form.Form_Load();
+}
+
+void FindModelWindow::requireBoundControls()
+{
+    requireControls(forms::findLayout(), kBound);
 }
 
 void FindModelWindow::placeBeside(HWND owner)

@@ -20,6 +20,8 @@ class FindModelWindow final : public LayoutWindow, private forms::FindView
 public:
     explicit FindModelWindow(forms::MainForm &main);
 
+    // Stops the program when a control the window binds is not in its layout.
+    static void requireBoundControls();
     // Makes the window, owned by `owner`, and runs Form_Load; the window is not yet shown.
     void load(HWND owner);
     // Places the window to the right of the owner, tops level, inside the owner's monitor: where

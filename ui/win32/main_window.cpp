@@ -41,16 +41,6 @@ constexpr std::array kHandlers {
 constexpr std::array<std::string_view, 6> kAlsoBound { "txtPower",  "txtCurrent", "optPower",
                                                        "cmbChoose", "back",       "far" };
 
-void requireBoundControls()
-{
-    std::vector<std::string_view> names(kAlsoBound.begin(), kAlsoBound.end());
-    for (const Handler &handler : kHandlers)
-        names.push_back(handler.control);
-    for (const ColumnInfo &info : kColumns)
-        names.push_back(info.resultLabel);
-    requireControls(forms::mainLayout(), names);
-}
-
 // The find command, with its shortcut in the menu's shortcut column.
 constexpr const wchar_t *kFindItem = L"Поиск по модели...\tCtrl+F";
 
@@ -65,10 +55,18 @@ MainWindow::MainWindow(Application &application, Notifier notifier)
       m_notifier(std::move(notifier))
 { }
 
+void MainWindow::requireBoundControls()
+{
+    std::vector<std::string_view> names(kAlsoBound.begin(), kAlsoBound.end());
+    for (const Handler &handler : kHandlers)
+        names.push_back(handler.control);
+    for (const ColumnInfo &info : kColumns)
+        names.push_back(info.resultLabel);
+    requireControls(forms::mainLayout(), names);
+}
+
 void MainWindow::load()
 {
-    static const bool named = (requireBoundControls(), true);
-    (void)named;
     create();
     if (!handle())
         return;

@@ -17,6 +17,8 @@ class MainWindow final : public LayoutWindow, private forms::MainView
 public:
     MainWindow(Application &application, Notifier notifier);
 
+    // Stops the program when a control the window binds is not in its layout.
+    static void requireBoundControls();
     // Makes the window and runs Form_Load; the window is not yet shown.
     void load();
     const forms::MainForm &form() const { return m_form; }
