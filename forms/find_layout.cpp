@@ -17,10 +17,14 @@ constexpr auto kControls = std::to_array<ControlRow>({
       .kind = Label,
       .caption = "Обозначение контактора:",
       .twips = { 120, 120, 5760, 255 } },
+    // A part number, or a line of a bill of materials, is far shorter. The limit keeps a huge
+    // paste from stalling the box itself: its layout of a mebibyte takes a toolkit a good part
+    // of a second on every keystroke, where the search would take microseconds.
     { .name = "txtModel",
       .kind = TextBox,
       .twips = { 120, 375, 5760, 315 },
-      .accessibleName = "Обозначение контактора" },
+      .accessibleName = "Обозначение контактора",
+      .maxLength = 256 },
     { .name = "lstHits",
       .kind = List,
       .twips = { 120, 780, 5760, 1950 },

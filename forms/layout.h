@@ -63,6 +63,7 @@ struct ControlRow
     const char *accessibleName = nullptr;
     bool isDefault = false; // the button that Enter presses anywhere in the window
     bool isCancel = false; // the button that Esc presses anywhere in the window
+    int maxLength = 0; // the most characters a text box takes; 0: no limit
 };
 
 struct LineRow

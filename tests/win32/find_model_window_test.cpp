@@ -7,6 +7,7 @@
 #include "running_app.h"
 #include "ui/win32/text.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace selmak::win32::test {
@@ -42,10 +43,12 @@ struct Finding : RunningApp
         return app.findWindow() ? app.findWindow()->control(name) : nullptr;
     }
     void open() { keyThroughLoop(*this, control("exit"), 'F', true); }
+    // As a paste over the whole text: the box takes no more than its limit.
     void search(const std::wstring &text)
     {
-        SendMessageW(findControl("txtModel"), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(text.c_str()));
+        const HWND box = findControl("txtModel");
+        SendMessageW(box, EM_SETSEL, 0, -1);
+        SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
     }
     std::vector<std::string> hits()
     {
@@ -187,6 +190,8 @@ TEST_P(Searching, ListsTheHitsAsTheBoxChanges)
     a.open();
     a.search(L"LC1D25");
     a.search(s.text);
+    EXPECT_EQ(GetWindowTextLengthW(a.findControl("txtModel")),
+              static_cast<int>(std::min<std::size_t>(s.text.size(), 256)));
     const std::vector<std::string> hits = a.hits();
     ASSERT_EQ(hits.size(), s.count);
     if (s.count > 0) {

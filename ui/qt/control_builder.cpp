@@ -66,7 +66,7 @@ QWidget *createWidget(const ControlRow &row, QWidget *parent)
     }
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(caption, parent);
-        box->setMaxLength(std::numeric_limits<int>::max()); // a text box has no length limit
+        box->setMaxLength(row.maxLength > 0 ? row.maxLength : std::numeric_limits<int>::max());
         return box;
     }
     case ControlKind::Option: {

@@ -190,7 +190,7 @@ void LayoutWindow::createControls(UINT dpi)
             place.width, place.height, m_window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
         if (row.kind == ControlKind::TextBox)
-            SendMessageW(child, EM_SETLIMITTEXT, 0, 0); // a text box has no length limit
+            SendMessageW(child, EM_SETLIMITTEXT, static_cast<WPARAM>(row.maxLength), 0); // 0: none
         if (row.initially == Initially::Checked)
             SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
         m_controls.push_back(child);
