@@ -4,9 +4,11 @@
 #include "forms/find_layout.h"
 #include "ui/qt/control_builder.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStringEncoder>
 
@@ -32,6 +34,10 @@ FindDialog::FindDialog(forms::MainForm &main, QWidget *owner)
       m_form(*this, main)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Like About, the window shows no icon: a blank one stands in for the application's.
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    setWindowIcon(QIcon(blank));
     buildWindow(this, forms::findLayout());
     m_txtModel = findChild<QLineEdit *>(QStringLiteral("txtModel"));
     m_lstHits = findChild<QListWidget *>(QStringLiteral("lstHits"));

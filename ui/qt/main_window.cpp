@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
