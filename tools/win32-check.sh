@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Checks selmak.exe from outside, under Wine: tools/win32-probe starts it, types, presses, answers
 # the warning, opens the find window by F3, types a part number, reads the list and presses Enter,
-# closes it by Esc and opens it again from the system menu, opens About and exits, and this script
-# looks for what must show at that dpi.
+# closes it by Esc and opens it again from the system menu and from the context menu, opens About
+# and exits, and this script looks for what must show at that dpi.
 #   tools/win32-check.sh STATE BUILD_DIR     (the dpi comes from SELMAK_WINE_DPI, 96 by default)
 set -eu
 [ $# -eq 2 ] || { echo "usage: $0 STATE BUILD_DIR" >&2; exit 2; }
@@ -19,6 +19,7 @@ seen=$("$here/wine-run.sh" "$state" tools/win32-probe/win32_probe.exe start selm
     click Hide click far main list \
     key F3 find list set txtModel LC1F630 key RETURN list main list \
     find key ESCAPE main sysmenu find list \
+    key ESCAPE main menu key DOWN key RETURN find list \
     main click cmbAbout about list main click exit status)
 printf '%s\n' "$seen"
 
@@ -50,10 +51,11 @@ expect "  lstHits            ListBox $(printf '%4d %4d' "$(px 120)" "$(px 780)")
 expect "    line 0 selected \"Telemecanique  LC1F630  —  ступень 19: 250 кВт, 437 А\""
 expect "\"Найдено моделей: 1\""
 expect "\"DIL500\""
-# Esc closed the window: the system menu opened a new one, with an empty box.
-if [ "$(printf '%s\n' "$seen" | grep -c 'class frmFind')" != 3 ] \
+# Esc closed the window: the system menu opened a new one, with an empty box, and after Esc
+# again the context menu's first item yet another.
+if [ "$(printf '%s\n' "$seen" | grep -c 'class frmFind')" != 4 ] \
     || ! printf '%s\n' "$seen" | tr -d '\r' | grep '  txtModel ' | tail -n 1 | grep -q '""$'; then
-    echo "MISSING: a new find window from the system menu"
+    echo "MISSING: a new find window from each menu"
     failed=1
 fi
 expect "exit status 0"

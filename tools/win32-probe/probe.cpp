@@ -7,6 +7,7 @@
 //   main | about | find  the window later commands look at (about and find wait for it)
 //   list                 the window and each of its controls, a list box's lines too
 //   key KEY              a key (F3, RETURN, ESCAPE, DOWN, UP, TAB) to the control with the focus
+//   menu                 the context menu of the control with the focus, as the menu key asks
 //   sysmenu              the window's system menu by Alt+Space, then its last item (Up, Enter)
 //   set NAME TEXT        WM_SETTEXT into a control
 //   click NAME           BM_CLICK on a button, a mouse click on a label
@@ -188,6 +189,17 @@ struct Probe
         Sleep(300);
     }
 
+    // At no point (-1, -1): where the menu key would open it.
+    void contextMenu() const
+    {
+        GUITHREADINFO thread {};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(GetWindowThreadProcessId(target, nullptr), &thread);
+        const HWND focus = thread.hwndFocus ? thread.hwndFocus : target;
+        PostMessageW(focus, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(focus), MAKELPARAM(-1, -1));
+        Sleep(300);
+    }
+
     // Its items cannot be read from another process; the keys pick the one the program adds.
     void systemMenu() const
     {
@@ -286,6 +298,8 @@ int main(int argc, char *argv[])
             ok = probe.look(selmak::forms::findLayout());
         else if (command == "key")
             probe.key(argument());
+        else if (command == "menu")
+            probe.contextMenu();
         else if (command == "sysmenu")
             probe.systemMenu();
         else if (command == "list")
