@@ -1,8 +1,10 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
 # Checks selmak.exe from outside, under Wine: tools/win32-probe starts it, reads the names screen
-# readers get, types, presses, answers the warning, opens About and exits, and this script looks
-# for what must show at that dpi.
+# readers get, types, presses, answers the warning, opens the find window by F3, types a part
+# number, reads the list and presses Enter, closes it by Esc and opens it again from the system
+# menu and from the context menu, opens About and exits, and this script looks for what must show
+# at that dpi.
 #   tools/win32-check.sh STATE BUILD_DIR     (the dpi comes from SELMAK_WINE_DPI, 96 by default)
 set -eu
 [ $# -eq 2 ] || { echo "usage: $0 STATE BUILD_DIR" >&2; exit 2; }
@@ -15,7 +17,11 @@ here=$(dirname "$0")
 seen=$("$here/wine-run.sh" "$state" tools/win32-probe/win32_probe.exe start selmak.exe list names \
     click optCurrent set txtCurrent 15.5 click cmbChoose list \
     click optPower set txtPower 300 click cmbChoose warning \
-    click Hide click far main list click cmbAbout about list main click exit status)
+    click Hide click far main list \
+    key F3 find list set txtModel LC1F630 key RETURN list main list \
+    find key ESCAPE main sysmenu find list \
+    key ESCAPE main menu key DOWN key RETURN find list \
+    main click cmbAbout about list main click exit status)
 printf '%s\n' "$seen"
 
 # Twips to pixels at this dpi, half up, as the windows convert them.
@@ -46,5 +52,18 @@ expect "\"DILM25\""
 expect "window \"О програме...\" class frmAbout client $(px 5700)x$(px 3165) dpi $dpi"
 expect "\"Подбор контакроров.\""
 expect "\"Версия 0.9.0\""
+expect "window \"Поиск по модели\" class frmFind client $(px 6000)x$(px 4200) dpi $dpi"
+expect "  txtModel           Edit    $(printf '%4d %4d' "$(px 120)" "$(px 375)")"
+expect "  lstHits            ListBox $(printf '%4d %4d' "$(px 120)" "$(px 780)")"
+expect "    line 0 selected \"Telemecanique  LC1F630  —  ступень 19: 250 кВт, 437 А\""
+expect "\"Найдено моделей: 1\""
+expect "\"DIL500\""
+# Esc closed the window: the system menu opened a new one, with an empty box, and after Esc
+# again the context menu's first item yet another.
+if [ "$(printf '%s\n' "$seen" | grep -c 'class frmFind')" != 4 ] \
+    || ! printf '%s\n' "$seen" | tr -d '\r' | grep '  txtModel ' | tail -n 1 | grep -q '""$'; then
+    echo "MISSING: a new find window from each menu"
+    failed=1
+fi
 expect "exit status 0"
 exit $failed

@@ -25,14 +25,22 @@ trap 'exit 1' INT TERM HUP
 
 probe() { "$tools/wine-run.sh" "$state" tools/win32-probe/win32_probe.exe "$@"; }
 
-# shoot NAME DPI WINDOW ACTION...: starts the program, acts, cuts out the window (main or about),
-# then presses "Выход".
+# shoot NAME DPI WINDOWS ACTION...: starts the program, acts, cuts out the windows (main, about,
+# find; several together as the smallest rectangle that holds them all), then presses "Выход".
 shoot() {
-    name=$1 dpi=$2 window=$3
+    name=$1 dpi=$2 windows=$3
     shift 3
+    looks=
+    for window in $windows; do looks="$looks $window rect"; done
     # Into a file, not a pipe: the program inherits the probe's output and holds a pipe open.
-    SELMAK_WINE_DPI=$dpi probe start selmak.exe "$@" "$window" rect >"$work/probe.txt"
-    rect=$(sed -n 's/^rect //p' "$work/probe.txt")
+    SELMAK_WINE_DPI=$dpi probe start selmak.exe "$@" $looks >"$work/probe.txt"
+    rect=$(tr -d '\r' <"$work/probe.txt" | awk '/^rect / {
+        l = $2; t = $3; r = $2 + $4; b = $3 + $5
+        if (n++ == 0 || l < left) left = l
+        if (n == 1 || t < top) top = t
+        if (n == 1 || r > right) right = r
+        if (n == 1 || b > bottom) bottom = b
+    } END { if (n) print left, top, right - left, bottom - top }')
     [ -n "$rect" ] || { echo "windows-screenshots: $name: no window" >&2; exit 1; }
     set -- $rect
     # The picture once two captures in a row agree: the first paint may still be under way.
@@ -56,6 +64,9 @@ shoot windows-main-start 96 main
 shoot windows-main-7.5kW 96 main set txtPower 7.5 click cmbChoose
 shoot windows-about 96 about click cmbAbout
 shoot windows-main-7.5kW-144dpi 144 main set txtPower 7.5 click cmbChoose
+# Tab takes the focus from the box to the list, so that no blinking caret is drawn.
+shoot windows-find-LC1D18 96 "main find" key F3 find set txtModel LC1D18 key TAB
+shoot windows-find-LC1D18-144dpi 144 "main find" key F3 find set txtModel LC1D18 key TAB
 
 status=0
 for picture in "$work"/windows-*.png; do

@@ -4,9 +4,12 @@
 // rectangle, visible, enabled, checked), types, presses, reads and answers the warning box, and
 // reports the exit status. Commands run in order; each prints what it sees:
 //   start PROGRAM        start the program and wait for its main window
-//   main | about         the window later commands look at (about waits for the dialog)
-//   list                 the window and each of its controls
+//   main | about | find  the window later commands look at (about and find wait for it)
+//   list                 the window and each of its controls, a list box's lines too
 //   names                each control's name as Active Accessibility gives it to screen readers
+//   key KEY              a key (F3, RETURN, ESCAPE, DOWN, UP, TAB) to the control with the focus
+//   menu                 the context menu of the control with the focus, as the menu key asks
+//   sysmenu              the window's system menu by Alt+Space, then its last item (Up, Enter)
 //   set NAME TEXT        WM_SETTEXT into a control
 //   click NAME           BM_CLICK on a button, a mouse click on a label
 //   warning              wait for the warning box, print its title and text, press OK
@@ -14,6 +17,7 @@
 //   close                WM_CLOSE to the window
 //   status               wait for the program to end and print its exit status
 #include "forms/about_layout.h"
+#include "forms/find_layout.h"
 #include "forms/main_layout.h"
 #include "ui/win32/dpi_api.h"
 
@@ -21,6 +25,7 @@
 #include <oleacc.h>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <windows.h>
 
 namespace {
@@ -110,15 +115,15 @@ struct Probe
             std::printf("cannot start %.*s\n", static_cast<int>(program.size()), program.data());
             return false;
         }
-        return look(false);
+        return look(selmak::forms::mainLayout());
     }
 
-    bool look(bool about)
+    bool look(const selmak::forms::WindowLayout &window)
     {
-        target = waitFor(about ? L"frmAbout" : L"selmak", nullptr);
-        layout = about ? &selmak::forms::aboutLayout() : &selmak::forms::mainLayout();
+        layout = &window;
+        target = waitFor(widen(window.name).c_str(), nullptr);
         if (!target)
-            std::printf("no %s window\n", about ? "About" : "main");
+            std::printf("no %s window\n", window.name);
         return target != nullptr;
     }
 
@@ -143,6 +148,8 @@ struct Probe
                 IsWindowEnabled(child) ? "enabled " : "disabled",
                 checkable ? (SendMessageW(child, BM_GETCHECK, 0, 0) ? " checked" : " clear  ") : "",
                 textOf(child).c_str());
+            if (classOf(child) == "ListBox")
+                listLines(child);
         }
     }
 
@@ -168,6 +175,67 @@ struct Probe
                 std::printf("  name %-18s (none)\n", nameOf(child).c_str());
             SysFreeString(name);
         }
+    }
+
+    static void listLines(HWND list)
+    {
+        const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        const auto selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            const auto index = static_cast<WPARAM>(i);
+            std::wstring line(
+                static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)) + 1, L'\0');
+            line.resize(static_cast<std::size_t>(
+                SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(line.data()))));
+            std::printf("    line %ld%s \"%s\"\n", static_cast<long>(i),
+                        i == selected ? " selected" : "", narrow(line).c_str());
+        }
+    }
+
+    // Posted to the control that has the focus in the program, as the keyboard would send it.
+    void key(std::string_view name) const
+    {
+        constexpr std::pair<std::string_view, WPARAM> kKeys[] = {
+            { "F3", VK_F3 },     { "RETURN", VK_RETURN }, { "ESCAPE", VK_ESCAPE },
+            { "DOWN", VK_DOWN }, { "UP", VK_UP },         { "TAB", VK_TAB },
+        };
+        WPARAM virtualKey = 0;
+        for (const auto &[keyName, code] : kKeys) {
+            if (keyName == name)
+                virtualKey = code;
+        }
+        GUITHREADINFO thread {};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(GetWindowThreadProcessId(target, nullptr), &thread);
+        const HWND focus = thread.hwndFocus ? thread.hwndFocus : target;
+        if (!virtualKey) {
+            std::printf("no key %.*s\n", static_cast<int>(name.size()), name.data());
+            return;
+        }
+        PostMessageW(focus, WM_KEYDOWN, virtualKey, 1);
+        PostMessageW(focus, WM_KEYUP, virtualKey, 0xC0000001);
+        Sleep(300);
+    }
+
+    // At no point (-1, -1): where the menu key would open it.
+    void contextMenu() const
+    {
+        GUITHREADINFO thread {};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(GetWindowThreadProcessId(target, nullptr), &thread);
+        const HWND focus = thread.hwndFocus ? thread.hwndFocus : target;
+        PostMessageW(focus, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(focus), MAKELPARAM(-1, -1));
+        Sleep(300);
+    }
+
+    // Its items cannot be read from another process; the keys pick the one the program adds.
+    void systemMenu() const
+    {
+        PostMessageW(target, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        Sleep(300);
+        for (const WPARAM virtualKey : { VK_UP, VK_RETURN })
+            PostMessageW(target, WM_KEYDOWN, virtualKey, 1);
+        Sleep(300);
     }
 
     void set(std::string_view name, std::string_view text) const
@@ -250,8 +318,18 @@ int main(int argc, char *argv[])
         bool ok = true;
         if (command == "start")
             ok = probe.start(argument());
-        else if (command == "main" || command == "about")
-            ok = probe.look(command == "about");
+        else if (command == "main")
+            ok = probe.look(selmak::forms::mainLayout());
+        else if (command == "about")
+            ok = probe.look(selmak::forms::aboutLayout());
+        else if (command == "find")
+            ok = probe.look(selmak::forms::findLayout());
+        else if (command == "key")
+            probe.key(argument());
+        else if (command == "menu")
+            probe.contextMenu();
+        else if (command == "sysmenu")
+            probe.systemMenu();
         else if (command == "list")
             probe.list();
         else if (command == "names")

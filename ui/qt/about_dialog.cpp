@@ -11,7 +11,14 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <array>
+
 namespace selmak::ui {
+namespace {
+
+constexpr std::array<std::string_view, 4> kBound { "lblTitle", "lblVersion", "cmdOK", "lblURL" };
+
+} // namespace
 
 AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent,
@@ -43,6 +50,11 @@ QString fromUtf8(std::string_view text)
 }
 
 } // namespace
+
+void AboutDialog::requireBoundControls()
+{
+    requireControls(forms::aboutLayout(), kBound);
+}
 
 void AboutDialog::setTitle(std::string_view text)
 {

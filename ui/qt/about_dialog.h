@@ -19,6 +19,9 @@ class AboutDialog : public QDialog, private forms::AboutView
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
 
+    // Stops the program when a control the dialog binds is not in its layout.
+    static void requireBoundControls();
+
 private:
     void setTitle(std::string_view text) override;
     void setLabel(forms::AboutLabel label, std::string_view text) override;

@@ -3,12 +3,16 @@
 
 #include "forms/about_layout.h"
 #include "ui/win32/application.h"
+#include "ui/win32/bound_controls.h"
 #include "ui/win32/text.h"
 
 #include <algorithm>
+#include <array>
 
 namespace selmak::win32 {
 namespace {
+
+constexpr std::array<std::string_view, 4> kBound { "lblTitle", "lblVersion", "cmdOK", "lblURL" };
 
 // A fixed dialog frame, which shows no icon, with the close box only.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
@@ -27,6 +31,11 @@ void AboutWindow::load()
     create();
     if (handle())
         m_form.Form_Load();
+}
+
+void AboutWindow::requireBoundControls()
+{
+    requireControls(forms::aboutLayout(), kBound);
 }
 
 void AboutWindow::centreOver(HWND window)

@@ -16,6 +16,8 @@ class AboutWindow final : public LayoutWindow, private forms::AboutView
 public:
     AboutWindow(Application &application, Opener opener, const DpiApi &dpiApi);
 
+    // Stops the program when a control the dialog binds is not in its layout.
+    static void requireBoundControls();
     // Makes the dialog and runs Form_Load; the dialog is not yet shown.
     void load();
     // Centres the dialog over the window, inside that window's monitor.

@@ -2,6 +2,7 @@
 #include "ui/win32/application.h"
 
 #include <commctrl.h>
+#include <iterator>
 #include <objbase.h>
 
 namespace selmak::win32 {
@@ -14,16 +15,26 @@ Application::Application(Notifier notifier, Opener opener, const DpiApi &dpiApi)
     InitCommonControlsEx(&controls);
     // Screen readers reach the controls' names through COM.
     m_com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    ACCEL shortcuts[] = {
+        { FCONTROL | FVIRTKEY, 'F', MainWindow::kFindCommand },
+        { FVIRTKEY, VK_F3, MainWindow::kFindCommand },
+    };
+    m_shortcuts = CreateAcceleratorTableW(shortcuts, static_cast<int>(std::size(shortcuts)));
 }
 
 Application::~Application()
 {
     if (m_com)
         CoUninitialize();
+    DestroyAcceleratorTable(m_shortcuts);
 }
 
 void Application::start(int show)
 {
+    // Every window's names at once, before any window is built.
+    MainWindow::requireBoundControls();
+    AboutWindow::requireBoundControls();
+    FindModelWindow::requireBoundControls();
     m_main.load();
     const HWND window = m_main.handle();
     ShowWindow(window, show);
@@ -35,15 +46,24 @@ int Application::run()
 {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab, the arrow keys, Enter and Esc move between and press the controls of the window
-        // the message is for.
-        const HWND window = GetAncestor(message.hwnd, GA_ROOT);
-        if (window && IsDialogMessageW(window, &message))
+        if (translate(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+// Tab, the arrow keys, Enter and Esc move between and press the controls of the window the
+// message is for.
+bool Application::translate(MSG &message)
+{
+    const HWND window = GetAncestor(message.hwnd, GA_ROOT);
+    if (!window)
+        return false;
+    if (window == m_main.handle() && TranslateAcceleratorW(window, m_shortcuts, &message))
+        return true;
+    return IsDialogMessageW(window, &message);
 }
 
 AboutWindow *Application::aboutWindow()
@@ -63,6 +83,28 @@ void Application::showAbout()
     ShowWindow(dialog, SW_SHOW);
     SetForegroundWindow(dialog);
     SetFocus(GetNextDlgTabItem(dialog, nullptr, FALSE));
+}
+
+FindModelWindow *Application::findWindow()
+{
+    return m_find && m_find->handle() ? m_find.get() : nullptr;
+}
+
+void Application::showFind()
+{
+    const bool opening = !findWindow();
+    if (opening) {
+        m_closedFind = std::move(m_find);
+        m_find = std::make_unique<FindModelWindow>(m_main.form(), m_dpiApi);
+        m_find->load(m_main.handle());
+        m_find->placeBeside(m_main.handle());
+    }
+    const HWND window = m_find->handle();
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    // The part-number box takes the focus as the window opens; an open one keeps its own.
+    if (opening)
+        SetFocus(GetNextDlgTabItem(window, nullptr, FALSE));
 }
 
 // Every window closes at once; nothing asks.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/win32/about_window.h"
+#include "ui/win32/find_model_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/shell_hooks.h"
 
@@ -25,12 +26,21 @@ public:
     void start(int show);
     // Runs the message loop until the program ends; returns the exit status.
     int run();
+    // What the loop does with a message before it dispatches it: the main window's shortcut keys,
+    // then the dialog keys (Tab, the arrows, Enter, Esc) of the window it is for. True when that
+    // handled it and it is not to be dispatched.
+    bool translate(MSG &message);
 
     MainWindow &mainWindow() { return m_main; }
     // The open About dialog, or null.
     AboutWindow *aboutWindow();
 
+    // The open find window, or null.
+    FindModelWindow *findWindow();
+
     void showAbout();
+    // Opens the find window beside the main window, or brings the open one to the front.
+    void showFind();
     void exit();
     void windowClosed();
 
@@ -43,6 +53,9 @@ private:
     // handlers, which must not outlive their object.
     std::unique_ptr<AboutWindow> m_closedAbout;
     bool m_com = false;
+    std::unique_ptr<FindModelWindow> m_find;
+    std::unique_ptr<FindModelWindow> m_closedFind; // kept as the closed About dialog is
+    HACCEL m_shortcuts; // Ctrl+F and F3 in the main window
 };
 
 } // namespace selmak::win32

@@ -63,6 +63,9 @@ ControlClass controlClass(const ControlRow &row)
                  BS_AUTORADIOBUTTON
                      | static_cast<DWORD>(row.initially == Initially::Checked ? WS_TABSTOP : 0),
                  0 };
+    case ControlKind::List:
+        return { L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                 WS_EX_CLIENTEDGE };
     case ControlKind::Button:
         return { L"BUTTON",
                  static_cast<DWORD>(row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP,
@@ -127,13 +130,13 @@ ATOM LayoutWindow::registerClass(const forms::WindowLayout &layout, HINSTANCE in
     return RegisterClassExW(&windowClass);
 }
 
-void LayoutWindow::create()
+void LayoutWindow::create(HWND owner)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerClass(m_layout, instance);
     m_window = CreateWindowExW(m_exStyle | WS_EX_CONTROLPARENT, widen(m_layout.name).c_str(),
                                widen(m_layout.title).c_str(), m_style, CW_USEDEFAULT, CW_USEDEFAULT,
-                               0, 0, nullptr, nullptr, instance, this);
+                               0, 0, owner, nullptr, instance, this);
     if (!m_window)
         return;
     const UINT scale = dpi();
@@ -161,6 +164,11 @@ void LayoutWindow::onClose()
     DestroyWindow(m_window);
 }
 
+std::optional<LRESULT> LayoutWindow::onOtherMessage(UINT, WPARAM, LPARAM)
+{
+    return std::nullopt;
+}
+
 // Each control is made at its place, so that nothing moves before the first paint.
 void LayoutWindow::createControls(UINT dpi)
 {
@@ -186,7 +194,7 @@ void LayoutWindow::createControls(UINT dpi)
             place.width, place.height, m_window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
         if (row.kind == ControlKind::TextBox)
-            SendMessageW(child, EM_SETLIMITTEXT, 0, 0); // a text box has no length limit
+            SendMessageW(child, EM_SETLIMITTEXT, static_cast<WPARAM>(row.maxLength), 0); // 0: none
         if (row.initially == Initially::Checked)
             SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
         // A picture's name is its text already.
@@ -323,10 +331,19 @@ void LayoutWindow::paintLines()
     EndPaint(m_window, &paint);
 }
 
+// Esc (IDCANCEL) presses the table's cancel button, where it has one.
 void LayoutWindow::dispatchCommand(WPARAM wParam)
 {
     const int id = LOWORD(wParam);
     const int notification = HIWORD(wParam);
+    if (id == IDCANCEL) {
+        for (const ControlRow &row : m_layout.controls) {
+            if (row.isCancel) {
+                onCommand(row.name, id, BN_CLICKED);
+                return;
+            }
+        }
+    }
     const int index = id - kFirstControlId;
     if (index >= 0 && static_cast<std::size_t>(index) < m_layout.controls.size())
         onCommand(m_layout.controls[static_cast<std::size_t>(index)].name, id, notification);
@@ -407,6 +424,8 @@ LRESULT LayoutWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         onClose();
         return 0;
     default:
+        if (const std::optional<LRESULT> handled = onOtherMessage(message, wParam, lParam))
+            return *handled;
         return DefWindowProcW(m_window, message, wParam, lParam);
     }
 }

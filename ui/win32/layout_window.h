@@ -5,6 +5,7 @@
 #include "ui/win32/dpi_api.h"
 #include "ui/win32/gdi_cache.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 #include <windows.h>
@@ -37,14 +38,18 @@ protected:
 
     const DpiApi &dpiApi() const { return m_dpiApi; }
 
-    // Makes the window and its controls, hidden, with the client area at its designed size.
-    void create();
+    // Makes the window and its controls, hidden, with the client area at its designed size; an
+    // owned window stays above its owner and goes with it.
+    void create(HWND owner = nullptr);
     // A control's WM_COMMAND, by the name of its row; id is IDOK or IDCANCEL for Enter and Esc.
     virtual void onCommand(std::string_view name, int id, int notification) = 0;
     // The close box.
     virtual void onClose();
     // The window is gone; nothing of the object is used by the window procedure afterwards.
     virtual void onDestroyed() = 0;
+    // A message the layout does not handle itself (menus, system commands); nothing: the system's
+    // default handling.
+    virtual std::optional<LRESULT> onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

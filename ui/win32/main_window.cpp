@@ -3,10 +3,13 @@
 
 #include "forms/main_layout.h"
 #include "ui/win32/application.h"
+#include "ui/win32/bound_controls.h"
 #include "ui/win32/text.h"
 
 #include <array>
 #include <string>
+#include <vector>
+#include <windowsx.h>
 
 namespace selmak::win32 {
 namespace {
@@ -34,6 +37,13 @@ constexpr std::array kHandlers {
     Handler { "Hide", STN_CLICKED, &MainForm::Hide_Click },
 };
 
+// The controls bound by name besides those of the handlers and the result labels.
+constexpr std::array<std::string_view, 6> kAlsoBound { "txtPower",  "txtCurrent", "optPower",
+                                                       "cmbChoose", "back",       "far" };
+
+// The find command, with its shortcut in the menu's shortcut column.
+constexpr const wchar_t *kFindItem = L"Поиск по модели...\tCtrl+F";
+
 // A fixed frame with the system menu and the close box only.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
@@ -45,11 +55,24 @@ MainWindow::MainWindow(Application &application, Notifier notifier, const DpiApi
       m_notifier(std::move(notifier))
 { }
 
+void MainWindow::requireBoundControls()
+{
+    std::vector<std::string_view> names(kAlsoBound.begin(), kAlsoBound.end());
+    for (const Handler &handler : kHandlers)
+        names.push_back(handler.control);
+    for (const ColumnInfo &info : kColumns)
+        names.push_back(info.resultLabel);
+    requireControls(forms::mainLayout(), names);
+}
+
 void MainWindow::load()
 {
     create();
     if (!handle())
         return;
+    const HMENU system = GetSystemMenu(handle(), FALSE);
+    AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(system, MF_STRING, kFindCommand, kFindItem);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const UINT scale = dpi();
     const auto icon = [&](int metric) {
@@ -62,14 +85,58 @@ void MainWindow::load()
     m_form.Form_Load();
 }
 
-void MainWindow::onCommand(std::string_view name, int, int notification)
+// The menus' and the shortcut keys' commands come with no control's name.
+void MainWindow::onCommand(std::string_view name, int id, int notification)
 {
+    if (name.empty() && id == kFindCommand) {
+        m_application.showFind();
+        return;
+    }
+    if (name.empty() && id == kAboutCommand) {
+        m_form.cmbAbout_Click();
+        return;
+    }
     for (const Handler &handler : kHandlers) {
         if (handler.control == name && handler.notification == notification) {
             (m_form.*handler.run)();
             return;
         }
     }
+}
+
+std::optional<LRESULT> MainWindow::onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kFindCommand) {
+        m_application.showFind();
+        return 0;
+    }
+    if (message == WM_CONTEXTMENU) {
+        showContextMenu(lParam);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+// At the mouse, or for the menu key (no point) under the control that has the focus. A text box
+// shows its own menu instead.
+void MainWindow::showContextMenu(LPARAM at)
+{
+    POINT point { GET_X_LPARAM(at), GET_Y_LPARAM(at) };
+    if (point.x == -1 && point.y == -1) {
+        RECT place {};
+        const HWND focus = GetFocus();
+        if (focus && IsChild(handle(), focus))
+            GetWindowRect(focus, &place);
+        else
+            GetWindowRect(handle(), &place);
+        point = { place.left, place.bottom };
+    }
+    const HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, kFindCommand, kFindItem);
+    AppendMenuW(menu, MF_STRING, kAboutCommand, L"О программе");
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0,
+                   handle(), nullptr);
+    DestroyMenu(menu);
 }
 
 void MainWindow::onDestroyed()

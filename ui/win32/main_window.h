@@ -17,13 +17,23 @@ class MainWindow final : public LayoutWindow, private forms::MainView
 public:
     MainWindow(Application &application, Notifier notifier, const DpiApi &dpiApi);
 
+    // Stops the program when a control the window binds is not in its layout.
+    static void requireBoundControls();
     // Makes the window and runs Form_Load; the window is not yet shown.
     void load();
     const forms::MainForm &form() const { return m_form; }
+    forms::MainForm &form() { return m_form; }
+
+    // The commands of the context menu, the system menu and the shortcut keys. System-menu
+    // commands leave the low four bits to the system, and neither is a control's identifier.
+    static constexpr int kFindCommand = 0x0100;
+    static constexpr int kAboutCommand = 0x0110;
 
 private:
     void onCommand(std::string_view name, int id, int notification) override;
     void onDestroyed() override;
+    std::optional<LRESULT> onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void showContextMenu(LPARAM at);
 
     std::string boxText(forms::Box box) const override;
     bool isBoxEnabled(forms::Box box) const override;
