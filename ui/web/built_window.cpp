@@ -1,0 +1,261 @@
+// SPDX-License-Identifier: MIT
+#include "ui/web/built_window.h"
+
+#include "ui/web/fonts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace selmak::web {
+namespace {
+
+using forms::ControlKind;
+using forms::ControlRow;
+
+std::string pixels(int value)
+{
+    return std::to_string(value) + "px";
+}
+
+// By hand: printf would bring most of the C library into the wasm.
+std::string colour(forms::Rgb rgb)
+{
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    std::string text = "#";
+    for (const std::uint8_t part : { rgb.red, rgb.green, rgb.blue }) {
+        text += kDigits[part >> 4];
+        text += kDigits[part & 15];
+    }
+    return text;
+}
+
+// The places and looks go in as custom properties that the style sheet reads, so that it can
+// arrange the same controls otherwise on a narrow screen.
+void place(const val &element, forms::PixelRect rect)
+{
+    setStyle(element, "--left", pixels(rect.left));
+    setStyle(element, "--top", pixels(rect.top));
+    setStyle(element, "--width", pixels(rect.width));
+    setStyle(element, "--height", pixels(rect.height));
+}
+
+void applyFont(const val &element, const forms::FontStyle &font)
+{
+    if (!font.face)
+        return;
+    setStyle(element, "--font-family", fontFamily(font.face));
+    // 96 CSS pixels to the inch, as the system at 100 %: 8.25 pt is 11 px, 9.75 pt 13 px.
+    setStyle(element, "--font-size", pixels(static_cast<int>(std::lround(font.points * 4 / 3))));
+    setStyle(element, "--font-weight", font.bold ? "bold" : "normal");
+    setStyle(element, "--text-decoration", font.underline ? "underline" : "none");
+}
+
+const char *kindClass(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::HotSpot:
+        return "label hotspot";
+    case ControlKind::Picture:
+        return "picture";
+    case ControlKind::TextBox:
+        return "textbox";
+    case ControlKind::Option:
+        return "option";
+    case ControlKind::Button:
+        return "button";
+    }
+    return "";
+}
+
+val createControl(const ControlRow &row, std::string_view windowName)
+{
+    switch (row.kind) {
+    case ControlKind::Label:
+    case ControlKind::HotSpot: {
+        const val label = createElement("div");
+        setText(label, row.caption);
+        // A hot spot with a caption is a link to somewhere; the one without is a hidden patch.
+        if (row.kind == ControlKind::HotSpot && *row.caption)
+            setAttribute(label, "role", "link");
+        return label;
+    }
+    case ControlKind::Picture: {
+        const val picture = createElement("img");
+        setAttribute(picture, "src", row.caption);
+        setAttribute(picture, "alt", row.accessibleName ? row.accessibleName : "");
+        // The box takes the focus as the Tab key goes round, as picture boxes do.
+        setAttribute(picture, "tabindex", "0");
+        return picture;
+    }
+    case ControlKind::TextBox: {
+        val box = createElement("input");
+        setAttribute(box, "type", "text");
+        setAttribute(box, "autocomplete", "off");
+        setAttribute(box, "spellcheck", "false");
+        box.set("value", std::string(row.caption));
+        return box;
+    }
+    case ControlKind::Option: {
+        val option = createElement("input");
+        setAttribute(option, "type", "radio");
+        // All options of a window lie directly on it: one group.
+        setAttribute(option, "name", std::string(windowName) + "-options");
+        option.set("checked", row.initially == forms::Initially::Checked);
+        return option;
+    }
+    case ControlKind::Button: {
+        const val button = createElement("button");
+        setAttribute(button, "type", "button");
+        setText(button, row.caption);
+        return button;
+    }
+    }
+    stop("unknown kind of control");
+}
+
+val buildControl(const ControlRow &row, std::string_view windowName)
+{
+    val element = createControl(row, windowName);
+    setAttribute(element, "class", kindClass(row.kind));
+    setAttribute(element, "data-name", row.name);
+    place(element, forms::toPixels(row.twips));
+    applyFont(element, row.font);
+    if (row.text)
+        setStyle(element, "--text", colour(*row.text));
+    if (row.background)
+        setStyle(element, "--background", colour(*row.background));
+    if (row.centred)
+        setStyle(element, "--align", "center");
+    if (row.accessibleName && row.kind != ControlKind::Picture)
+        setAttribute(element, "aria-label", row.accessibleName);
+    if (row.initially == forms::Initially::Hidden)
+        element.set("hidden", true);
+    return element;
+}
+
+val buildLine(const forms::LineRow &row, forms::Rgb lineColour)
+{
+    const val line = createElement("div");
+    setAttribute(line, "class", "line");
+    setAttribute(line, "data-name", row.name);
+    setAttribute(line, "aria-hidden", "true");
+    place(line, forms::linePixels(row.from, row.to));
+    setStyle(line, "--background", colour(lineColour));
+    return line;
+}
+
+bool canTakeFocus(const val &element)
+{
+    if (element["hidden"].as<bool>() || element["disabled"].as<bool>())
+        return false;
+    // Of a group of options, only the checked one is a stop.
+    return !element["type"].strictlyEquals(val(std::string("radio")))
+        || element["checked"].as<bool>();
+}
+
+} // namespace
+
+BuiltWindow::BuiltWindow(const forms::WindowLayout &layout, Frame frame)
+    : m_layout(layout),
+      m_frame(createElement(frame == Frame::Dialog ? "dialog" : "section")),
+      m_captionBar(createElement("div")),
+      m_caption(createElement("span")),
+      m_client(createElement("div"))
+{
+    const std::string id = layout.name;
+    setAttribute(m_frame, "id", id);
+    setAttribute(m_frame, "class", "window");
+    setAttribute(m_frame, "aria-labelledby", id + "-caption");
+    setAttribute(m_captionBar, "class", "caption");
+    setAttribute(m_caption, "id", id + "-caption");
+    setText(m_caption, layout.title);
+    m_captionBar.call<void>("append", m_caption);
+
+    setAttribute(m_client, "class", "client");
+    place(m_client, forms::toPixels(layout.clientArea));
+    applyFont(m_client, layout.font);
+    if (layout.background)
+        setStyle(m_client, "--window-background", colour(*layout.background));
+    for (const ControlRow &row : layout.controls) {
+        val element = buildControl(row, layout.name);
+        m_client.call<void>("append", element);
+        m_controls.emplace_back(row.name, std::move(element));
+    }
+    for (const forms::LineRow &row : layout.lines)
+        m_client.call<void>("append", buildLine(row, layout.lineColour));
+    m_frame.call<void>("append", m_captionBar);
+    m_frame.call<void>("append", m_client);
+}
+
+BuiltWindow::~BuiltWindow()
+{
+    m_frame.call<void>("remove");
+}
+
+void BuiltWindow::setCaption(std::string_view text)
+{
+    setText(m_caption, text);
+}
+
+val BuiltWindow::control(std::string_view name) const
+{
+    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
+                                    [name](const auto &entry) { return entry.first == name; });
+    if (found == m_controls.end()) {
+        stop("selmak: the window " + std::string(m_layout.name) + " has no control named "
+             + std::string(name) + " in its layout table");
+    }
+    return found->second;
+}
+
+std::vector<val> BuiltWindow::focusable() const
+{
+    std::vector<val> stops;
+    for (const char *name : m_layout.tabOrder) {
+        val element = control(name);
+        if (canTakeFocus(element))
+            stops.push_back(std::move(element));
+    }
+    return stops;
+}
+
+void BuiltWindow::focusFirst() const
+{
+    const std::vector<val> stops = focusable();
+    if (!stops.empty())
+        stops.front().call<void>("focus");
+}
+
+void BuiltWindow::keepTabOrder(Listeners &listeners, bool wrap) const
+{
+    listeners.listen(m_frame, "keydown", [this, wrap](val event) {
+        if (event["key"].as<std::string>() != "Tab" || event["altKey"].as<bool>()
+            || event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>())
+            return;
+        const std::vector<val> stops = focusable();
+        const val active = document()["activeElement"];
+        const auto at = std::find_if(stops.begin(), stops.end(), [&active](const val &stop) {
+            return stop.strictlyEquals(active);
+        });
+        if (stops.empty() || at == stops.end())
+            return;
+        const bool backwards = event["shiftKey"].as<bool>();
+        const auto index = static_cast<std::ptrdiff_t>(at - stops.begin());
+        const auto count = static_cast<std::ptrdiff_t>(stops.size());
+        std::ptrdiff_t next = index + (backwards ? -1 : 1);
+        if (next < 0 || next >= count) {
+            if (!wrap)
+                return; // on to the page
+            next = (next + count) % count;
+        }
+        event.call<void>("preventDefault");
+        stops[static_cast<std::size_t>(next)].call<void>("focus");
+    });
+}
+
+} // namespace selmak::web
