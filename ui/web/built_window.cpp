@@ -227,8 +227,47 @@ std::vector<val> BuiltWindow::focusable() const
 void BuiltWindow::focusFirst() const
 {
     const std::vector<val> stops = focusable();
+    if (stops.empty())
+        return;
+    setEntry(stops.front());
+    stops.front().call<void>("focus");
+}
+
+void BuiltWindow::setEntry(const val &entry) const
+{
+    for (const char *name : m_layout.tabOrder) {
+        const val element = control(name);
+        setAttribute(element, "tabindex", element.strictlyEquals(entry) ? "0" : "-1");
+    }
+}
+
+void BuiltWindow::leave(bool backwards) const
+{
+    // The page's next stop outside the window, or round to its first one, as the browser goes.
+    const val all = document().call<val>(
+        "querySelectorAll", std::string("button, input, select, textarea, a[href], [tabindex]"));
+    const int count = all["length"].as<int>();
+    val target = val::null();
+    for (int i = 0; i < count; ++i) {
+        const int at = backwards ? count - 1 - i : i;
+        val element = all[at];
+        if (m_frame.call<bool>("contains", element) || element["tabIndex"].as<int>() < 0
+            || element["disabled"].as<bool>() || !element.call<bool>("checkVisibility"))
+            continue;
+        // Node.DOCUMENT_POSITION_PRECEDING is 2, FOLLOWING 4.
+        const int position = m_frame.call<int>("compareDocumentPosition", element);
+        const bool beyond = (position & (backwards ? 2 : 4)) != 0;
+        if (target.isNull() || beyond) {
+            target = element;
+            if (beyond)
+                break;
+        }
+    }
+    const std::vector<val> stops = focusable();
     if (!stops.empty())
-        stops.front().call<void>("focus");
+        setEntry(backwards ? stops.back() : stops.front());
+    if (!target.isNull())
+        target.call<void>("focus");
 }
 
 void BuiltWindow::keepTabOrder(Listeners &listeners, bool wrap) const
@@ -242,18 +281,18 @@ void BuiltWindow::keepTabOrder(Listeners &listeners, bool wrap) const
         const auto at = std::find_if(stops.begin(), stops.end(), [&active](const val &stop) {
             return stop.strictlyEquals(active);
         });
-        if (stops.empty() || at == stops.end())
+        if (at == stops.end())
             return;
+        event.call<void>("preventDefault");
         const bool backwards = event["shiftKey"].as<bool>();
-        const auto index = static_cast<std::ptrdiff_t>(at - stops.begin());
         const auto count = static_cast<std::ptrdiff_t>(stops.size());
-        std::ptrdiff_t next = index + (backwards ? -1 : 1);
+        std::ptrdiff_t next = (at - stops.begin()) + (backwards ? -1 : 1);
         if (next < 0 || next >= count) {
             if (!wrap)
-                return; // on to the page
+                return leave(backwards);
             next = (next + count) % count;
         }
-        event.call<void>("preventDefault");
+        setEntry(stops[static_cast<std::size_t>(next)]);
         stops[static_cast<std::size_t>(next)].call<void>("focus");
     });
 }

@@ -34,13 +34,18 @@ public:
 
     // Gives the focus to the first control in tab order that can take it.
     void focusFirst() const;
-    // Moves the focus by Tab and Shift+Tab in the designed order. A dialog keeps the focus within
-    // itself, as its own window would; the main window hands it on to the page after its last
-    // control, so that the page's entries stay in reach of the keyboard.
+    // Moves the focus by Tab and Shift+Tab in the designed order, not the order the controls
+    // stand in the page. A dialog keeps the focus within itself, as its own window would; the main
+    // window hands it on to the page before its first and after its last control, so that the
+    // page's entries stay in reach of the keyboard, and the Tab key comes back in at the first.
     void keepTabOrder(Listeners &listeners, bool wrap) const;
 
 private:
     std::vector<val> focusable() const;
+    // Only one control of the window is a stop of the page's own tab sequence: where the Tab key
+    // comes in.
+    void setEntry(const val &entry) const;
+    void leave(bool backwards) const;
 
     const forms::WindowLayout &m_layout;
     val m_frame;
