@@ -25,6 +25,7 @@ enum class ControlKind {
     TextBox,
     Option,
     Button,
+    List, // a list box of lines the form fills; it scrolls when they do not fit
 };
 
 enum class Initially {
@@ -61,6 +62,7 @@ struct ControlRow
     // What a screen reader says where the caption says nothing useful.
     const char *accessibleName = nullptr;
     bool isDefault = false; // the button that Enter presses anywhere in the window
+    bool isCancel = false; // the button that Esc presses anywhere in the window
 };
 
 struct LineRow

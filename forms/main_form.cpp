@@ -82,6 +82,12 @@ void MainForm::Hide_Click()
     m_view.showStepButtons();
 }
 
+void MainForm::ShowStep(int step)
+{
+    m_rowIndex = step;
+    ShowRow();
+}
+
 void MainForm::ShowRow()
 {
     m_rowIndex = std::clamp(m_rowIndex, Catalog::kFirstStep, Catalog::kLastStep);

@@ -28,6 +28,10 @@ public:
     void far_Click();
     void Hide_Click();
 
+    // Shows a step as the step buttons do, from another window: the boxes, the mode, the values
+    // read and the step buttons stay as they are.
+    void ShowStep(int step);
+
     // 0 until the window has loaded, then the step on show, 1..19.
     int RowIndex() const { return m_rowIndex; }
     // The last values read, in single precision; 0 until the first selection of their kind.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "forms/main_layout.h"
 
+#include "core/columns.h"
+
 #include <array>
 
 namespace selmak::forms {
@@ -27,18 +29,29 @@ constexpr FontStyle kHeading { .face = "Times New Roman", .points = 14.25, .bold
 
 using enum ControlKind;
 
+// The captions and result labels come from the core's column table, so that the window names
+// each column as the catalogue does. Its views are of literals, so they end in a NUL.
+constexpr const char *headingOf(Column column)
+{
+    return columnInfo(column).heading.data();
+}
+constexpr const char *resultLabelOf(Column column)
+{
+    return columnInfo(column).resultLabel.data();
+}
+
 // A maker's row: its name on the left and its model on the right, at the same top.
-constexpr ControlRow makerName(const char *name, const char *caption, int top)
+constexpr ControlRow makerName(const char *name, Column maker, int top)
 {
     return { .name = name,
              .kind = Label,
-             .caption = caption,
+             .caption = headingOf(maker),
              .twips = { 4200, top, 2000, 255 },
              .font = kSansBold };
 }
-constexpr ControlRow makerModel(const char *name, int top)
+constexpr ControlRow makerModel(Column maker, int top)
 {
-    return { .name = name,
+    return { .name = resultLabelOf(maker),
              .kind = Label,
              .twips = { 6480, top, 2100, 255 },
              .font = kSans,
@@ -134,11 +147,11 @@ constexpr auto kControls = std::to_array<ControlRow>({
     // The two heading rows above the frame, with the step buttons either side of the results.
     { .name = "Power1_2",
       .kind = Label,
-      .caption = "Мощность (AC-3), кВт",
+      .caption = headingOf(Column::Power),
       .twips = { 3840, 240, 2400, 255 },
       .font = kSansBold,
       .text = kBlack },
-    { .name = "lblPower",
+    { .name = resultLabelOf(Column::Power),
       .kind = Label,
       .caption = "Power",
       .twips = { 6480, 240, 2100, 255 },
@@ -148,10 +161,10 @@ constexpr auto kControls = std::to_array<ControlRow>({
       .centred = true },
     { .name = "markCurrent",
       .kind = Label,
-      .caption = "Сила тока (AC-3), А",
+      .caption = headingOf(Column::Current),
       .twips = { 3840, 600, 2400, 255 },
       .font = kSansBold },
-    { .name = "lblCurrent",
+    { .name = resultLabelOf(Column::Current),
       .kind = Label,
       .caption = "Current",
       .twips = { 6480, 600, 2100, 255 },
@@ -175,40 +188,40 @@ constexpr auto kControls = std::to_array<ControlRow>({
       .accessibleName = "На ступень больше" },
 
     // The makers. Moeller's model alone is bold green on black: the catalogue is built around it.
-    makerName("markDanfoss", "Danfoss", 1140),
-    makerModel("lblDanfoss", 1140),
-    makerName("markElester", "Elester", 1500),
-    makerModel("lblElester", 1500),
-    makerName("markAEG", "AEG", 1845),
-    makerModel("lblAEG", 1845),
-    makerName("markGE_AEG", "GE-AEG", 2205),
-    makerModel("lblGE_AEG", 2205),
-    makerName("markGE", "GE", 2565),
-    makerModel("lblGE", 2565),
-    makerName("markABB", "ABB", 2910),
-    makerModel("lblABB", 2910),
-    makerName("markTelemecanique", "Telemecanique", 3270),
-    makerModel("lblTelemecan", 3270),
-    makerName("markLovato", "Lovato", 3630),
-    makerModel("lblLovato", 3630),
-    makerName("markSiemens", "Siemens", 3975),
-    makerModel("lblSiemens", 3975),
-    makerName("markMoeller", "Moeller", 4335),
-    { .name = "lblMoeller",
+    makerName("markDanfoss", Column::Danfoss, 1140),
+    makerModel(Column::Danfoss, 1140),
+    makerName("markElester", Column::Elester, 1500),
+    makerModel(Column::Elester, 1500),
+    makerName("markAEG", Column::Aeg, 1845),
+    makerModel(Column::Aeg, 1845),
+    makerName("markGE_AEG", Column::GeAeg, 2205),
+    makerModel(Column::GeAeg, 2205),
+    makerName("markGE", Column::Ge, 2565),
+    makerModel(Column::Ge, 2565),
+    makerName("markABB", Column::Abb, 2910),
+    makerModel(Column::Abb, 2910),
+    makerName("markTelemecanique", Column::Telemecanique, 3270),
+    makerModel(Column::Telemecanique, 3270),
+    makerName("markLovato", Column::Lovato, 3630),
+    makerModel(Column::Lovato, 3630),
+    makerName("markSiemens", Column::Siemens, 3975),
+    makerModel(Column::Siemens, 3975),
+    makerName("markMoeller", Column::Moeller, 4335),
+    { .name = resultLabelOf(Column::Moeller),
       .kind = Label,
       .twips = { 6480, 4335, 2100, 255 },
       .font = kSansBold,
       .text = kGreen,
       .background = kBlack,
       .centred = true },
-    makerName("markSchrack", "Schrack", 4695),
-    makerModel("lblSchrack", 4695),
-    makerName("markAlien_Bradey", "Alien Bradey", 5040),
-    makerModel("lblAlien_Brad", 5040),
-    makerName("markIEK", "ИЭК", 5400),
-    makerModel("lblIEK", 5400),
-    makerName("markASKO", "АСКО", 5760),
-    makerModel("lblASKO", 5760),
+    makerName("markSchrack", Column::Schrack, 4695),
+    makerModel(Column::Schrack, 4695),
+    makerName("markAlien_Bradey", Column::AlienBradey, 5040),
+    makerModel(Column::AlienBradey, 5040),
+    makerName("markIEK", Column::Iek, 5400),
+    makerModel(Column::Iek, 5400),
+    makerName("markASKO", Column::Asko, 5760),
+    makerModel(Column::Asko, 5760),
 });
 
 // The frame around the makers' rows.

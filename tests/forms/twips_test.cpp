@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "forms/about_layout.h"
+#include "forms/find_layout.h"
 #include "forms/main_layout.h"
 #include "forms/twips.h"
 
@@ -89,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Layout, EveryControlLiesInsideItsWindow)
 {
-    for (const WindowLayout *layout : { &mainLayout(), &aboutLayout() }) {
+    for (const WindowLayout *layout : { &mainLayout(), &aboutLayout(), &findLayout() }) {
         const PixelRect window = toPixels(layout->clientArea);
         for (const ControlRow &row : layout->controls) {
             const PixelRect r = toPixels(row.twips);

@@ -8,6 +8,7 @@
 #include "ui/qt/warning_box.h"
 #include "window_picture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFontInfo>
@@ -83,6 +84,8 @@ int main(int argc, char *argv[])
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     QApplication app(argc, argv);
     selmak::ui::setUpApplication();
+    // A text cursor that does not blink is drawn the same in every run.
+    QApplication::setCursorFlashTime(0);
 
     QStringList arguments = QApplication::arguments().mid(1);
     const bool check = arguments.removeAll(QStringLiteral("--check")) > 0;
@@ -139,5 +142,25 @@ int main(int argc, char *argv[])
         return 1;
     }
     shooter.save(windowPicture(about), "about.png");
+    about->close();
+    window.hide();
+
+    // The find window beside a main window just opened, a part number typed.
+    selmak::ui::MainWindow fresh;
+    fresh.show();
+    fresh.findChild<QAction *>(QStringLiteral("actFind"))->trigger();
+    settle();
+    QWidget *find = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("frmFind") && top->isVisible())
+            find = top;
+    }
+    if (!find || !drawsInStandInFaces(find)) {
+        std::fprintf(stderr, "the find window did not open as expected\n");
+        return 1;
+    }
+    find->findChild<QLineEdit *>(QStringLiteral("txtModel"))->setText(QStringLiteral("LC1D18"));
+    settle();
+    shooter.save(besideRight(windowPicture(&fresh), windowPicture(find)), "find-LC1D18.png");
     return shooter.ok() ? 0 : 1;
 }

@@ -7,6 +7,8 @@
 #include <QStyleOptionTitleBar>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kFrame = 1;
@@ -56,5 +58,20 @@ QImage centredOver(const QImage &below, const QImage &above)
     QPainter painter(&picture);
     const QSizeF room = below.deviceIndependentSize() - above.deviceIndependentSize();
     painter.drawImage(QPointF(room.width() / 2, room.height() / 2), above);
+    return picture;
+}
+
+QImage besideRight(const QImage &left, const QImage &right)
+{
+    const QSizeF first = left.deviceIndependentSize();
+    const QSizeF second = right.deviceIndependentSize();
+    const qreal scale = left.devicePixelRatio();
+    const QSizeF size(first.width() + second.width(), std::max(first.height(), second.height()));
+    QImage picture((size * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.drawImage(QPointF(0, 0), left);
+    painter.drawImage(QPointF(first.width(), 0), right);
     return picture;
 }

@@ -12,3 +12,7 @@ QImage windowPicture(QWidget *window, qreal scale = 1.0);
 
 // The second picture laid centred over the first, as a box opened over its window.
 QImage centredOver(const QImage &below, const QImage &above);
+
+// The second picture to the right of the first, tops level, as the find window opens beside the
+// main window; what neither covers stays transparent.
+QImage besideRight(const QImage &left, const QImage &right);

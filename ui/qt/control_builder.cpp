@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/control_builder.h"
 
+#include "forms/bound_names.h"
 #include "forms/layout.h"
 #include "ui/qt/command_button.h"
 #include "ui/qt/fonts.h"
@@ -10,6 +11,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -71,6 +73,11 @@ QWidget *createWidget(const ControlRow &row, QWidget *parent)
         auto *option = new QRadioButton(caption, parent);
         option->setChecked(row.initially == Initially::Checked);
         return option;
+    }
+    case ControlKind::List: {
+        auto *list = new QListWidget(parent);
+        list->setUniformItemSizes(true); // one line each: long lists lay out at once
+        return list;
     }
     case ControlKind::Button: {
         auto *button = new CommandButton(caption, parent);
@@ -163,6 +170,13 @@ void buildWindow(QWidget *window, const forms::WindowLayout &layout)
     // The focus starts on the first control in tab order that is shown.
     if (first)
         first->setFocus();
+}
+
+void requireControls(const forms::WindowLayout &layout, std::span<const std::string_view> names)
+{
+    const std::string unknown = forms::unknownNames(layout, names);
+    if (!unknown.empty())
+        qFatal("%s", unknown.c_str());
 }
 
 } // namespace selmak::ui

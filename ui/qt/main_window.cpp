@@ -4,15 +4,40 @@
 #include "forms/main_layout.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/control_builder.h"
+#include "ui/qt/find_dialog.h"
 #include "ui/qt/hot_spot.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <vector>
 
 namespace selmak::ui {
+namespace {
+
+// The controls the window binds by name, besides the result labels of the column table.
+constexpr std::array<std::string_view, 10> kBound { "optPower",   "optCurrent", "txtPower",
+                                                    "txtCurrent", "cmbChoose",  "cmbAbout",
+                                                    "exit",       "back",       "far",
+                                                    "Hide" };
+
+void requireBoundControls()
+{
+    std::vector<std::string_view> names(kBound.begin(), kBound.end());
+    for (const ColumnInfo &info : kColumns)
+        names.push_back(info.resultLabel);
+    requireControls(forms::mainLayout(), names);
+}
+
+} // namespace
 
 MainWindow::MainWindow(Notifier notifier, QWidget *parent)
     : QWidget(parent,
@@ -20,6 +45,8 @@ MainWindow::MainWindow(Notifier notifier, QWidget *parent)
                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_notifier(std::move(notifier))
 {
+    static const bool named = (requireBoundControls(), true);
+    Q_UNUSED(named);
     buildWindow(this, forms::mainLayout());
 
     m_optPower = control<QRadioButton>("optPower");
@@ -56,8 +83,32 @@ MainWindow::MainWindow(Notifier notifier, QWidget *parent)
     connect(m_back, &QPushButton::clicked, this, [this] { m_form.back_Click(); });
     connect(m_far, &QPushButton::clicked, this, [this] { m_form.far_Click(); });
     connect(control<HotSpot>("Hide"), &HotSpot::clicked, this, [this] { m_form.Hide_Click(); });
+    addCommands();
 
     m_form.Form_Load();
+}
+
+// The commands that have no control of their own: nothing in the window shows them, so its
+// designed face and tab order stay as they are.
+void MainWindow::addCommands()
+{
+    auto *find = new QAction(QStringLiteral("Поиск по модели..."), this);
+    find->setObjectName(QStringLiteral("actFind"));
+    find->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_F3) });
+    find->setShortcutContext(Qt::WindowShortcut);
+    connect(find, &QAction::triggered, this, &MainWindow::showFind);
+    addAction(find);
+    auto *about = new QAction(QStringLiteral("О программе"), this);
+    about->setObjectName(QStringLiteral("actAbout"));
+    connect(about, &QAction::triggered, this, [this] { m_form.cmbAbout_Click(); });
+
+    m_menu = new QMenu(this);
+    m_menu->addAction(find);
+    m_menu->addAction(about);
+    // Right-click, or the menu key where the focus is on a control without a menu of its own.
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_menu->popup(mapToGlobal(at)); });
 }
 
 MainWindow::~MainWindow()
@@ -133,6 +184,28 @@ void MainWindow::showAbout()
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
+}
+
+// The find window opens beside this one, so that the step it shows is in view, and inside the
+// screen: where there is no room beside, it covers part of this window.
+void MainWindow::showFind()
+{
+    if (!m_find) {
+        m_find = new FindDialog(m_form, this);
+        m_find->adjustSize();
+        const QRect frame = frameGeometry();
+        const QSize decoration = frame.size() - size();
+        const QRect room = screen()->availableGeometry();
+        const QSize own = m_find->size() + decoration;
+        const int left = std::clamp(frame.right() + 1, room.left(),
+                                    std::max(room.left(), room.right() + 1 - own.width()));
+        const int top = std::clamp(frame.top(), room.top(),
+                                   std::max(room.top(), room.bottom() + 1 - own.height()));
+        m_find->move(left, top);
+    }
+    m_find->show();
+    m_find->raise();
+    m_find->activateWindow();
 }
 
 void MainWindow::exitProgram()

@@ -10,14 +10,17 @@
 
 #include <array>
 
+class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
 namespace selmak::ui {
 
 class AboutDialog;
+class FindDialog;
 
 // The program's one working screen: the input on the left, the results of the current size step
 // on the right. What each event does is the shared form's; the window binds it to Qt's widgets.
@@ -28,6 +31,9 @@ class MainWindow : public QWidget, private forms::MainView
 public:
     explicit MainWindow(Notifier notifier = showWarningBox, QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Opens the find window over this one, or brings the open one to the front.
+    void showFind();
 
 private:
     std::string boxText(forms::Box box) const override;
@@ -43,6 +49,7 @@ private:
 
     template<typename T> T *control(const char *name) const;
     QLineEdit *box(forms::Box box) const;
+    void addCommands();
 
     Notifier m_notifier;
     forms::MainForm m_form { *this };
@@ -56,6 +63,8 @@ private:
     QPushButton *m_far;
     std::array<QLabel *, kColumnCount> m_results {};
     QPointer<AboutDialog> m_about;
+    QPointer<FindDialog> m_find;
+    QMenu *m_menu = nullptr; // the context menu: find and About
 };
 
 } // namespace selmak::ui

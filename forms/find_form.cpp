@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+#include "forms/find_form.h"
+
+#include "core/model_finder.h"
+#include "forms/find_view.h"
+#include "forms/hit_line.h"
+#include "forms/main_form.h"
+
+#include <string>
+
+namespace selmak::forms {
+namespace {
+
+// What the status line says of a search; a count follows the first two.
+constexpr std::string_view kFound = "Найдено моделей: ";
+constexpr std::string_view kCandidates = "Это только начало обозначения; подходят модели: ";
+constexpr std::string_view kNoModel = "В каталоге нет модели, с которой начинается это обозначение";
+constexpr std::string_view kNoSymbols = "В обозначении нет ни букв, ни цифр";
+
+// A text of blanks, dashes and the like names nothing; it deserves another answer than a code
+// that is simply not in the catalogue.
+bool hasSymbols(std::string_view text)
+{
+    return ModelKeyReader(text).next().has_value();
+}
+
+std::string status(const ModelSearch &search, std::string_view text)
+{
+    switch (search.match) {
+    case ModelMatch::Found:
+        return std::string(kFound) + std::to_string(search.hits.size());
+    case ModelMatch::Candidates:
+        return std::string(kCandidates) + std::to_string(search.hits.size());
+    case ModelMatch::None:
+        break;
+    }
+    if (text.empty())
+        return {};
+    return std::string(hasSymbols(text) ? kNoModel : kNoSymbols);
+}
+
+} // namespace
+
+FindForm::FindForm(FindView &view, MainForm &main) : m_view(view), m_main(main) { }
+
+void FindForm::Form_Load()
+{
+    txtModel_Change();
+}
+
+void FindForm::txtModel_Change()
+{
+    const std::string text = m_view.modelText();
+    const ModelSearch search = findModel(text);
+    std::vector<std::string> lines;
+    lines.reserve(search.hits.size());
+    m_steps.clear();
+    for (const ModelHit &hit : search.hits) {
+        lines.push_back(hitLine(hit));
+        m_steps.push_back(hit.step);
+    }
+    m_view.setHits(lines);
+    if (!lines.empty())
+        m_view.selectHit(0);
+    m_view.setStatus(status(search, text));
+}
+
+void FindForm::cmdShow_Click()
+{
+    ShowSelectedHit();
+}
+
+void FindForm::lstHits_DblClick()
+{
+    ShowSelectedHit();
+}
+
+void FindForm::cmdClose_Click()
+{
+    m_view.closeWindow();
+}
+
+// With nothing selected (an empty list) there is nothing to show, and nothing is said.
+void FindForm::ShowSelectedHit()
+{
+    const int selected = m_view.selectedHit();
+    if (selected >= 0 && static_cast<std::size_t>(selected) < m_steps.size())
+        m_main.ShowStep(m_steps[static_cast<std::size_t>(selected)]);
+}
+
+} // namespace selmak::forms

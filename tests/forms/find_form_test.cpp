@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+#include "core/catalog.h"
+#include "forms/find_form.h"
+#include "forms/main_form.h"
+#include "recording_find_view.h"
+#include "recording_main_view.h"
+
+#include <gtest/gtest.h>
+
+namespace selmak::forms {
+namespace {
+
+using namespace std::string_literals;
+
+// The find window over a loaded main window.
+struct Finding
+{
+    Finding()
+    {
+        main.Form_Load();
+        mainView.log.clear();
+        find.Form_Load();
+    }
+
+    void type(std::string text)
+    {
+        findView.text = std::move(text);
+        find.txtModel_Change();
+    }
+
+    test::RecordingMainView mainView;
+    MainForm main { mainView };
+    test::RecordingFindView findView;
+    FindForm find { findView, main };
+};
+
+struct Query
+{
+    const char *name;
+    std::string text;
+    std::size_t count;
+    const char *first; // the first line, when there is one
+    const char *last;
+    const char *status;
+};
+
+class Searching : public testing::TestWithParam<Query>
+{
+};
+
+// Every edit searches: the list holds a line per hit, the first selected, and the status says
+// what the list is.
+TEST_P(Searching, ListsTheHitsAndSaysWhatTheyAre)
+{
+    const Query &q = GetParam();
+    Finding f;
+    f.type("LC1D25"); // something else on show first: each edit replaces it
+    f.type(q.text);
+    ASSERT_EQ(f.findView.lines.size(), q.count);
+    EXPECT_EQ(f.findView.selected, q.count > 0 ? 0 : -1);
+    if (q.count > 0) {
+        EXPECT_EQ(f.findView.lines.front(), q.first);
+        EXPECT_EQ(f.findView.lines.back(), q.last);
+    }
+    EXPECT_EQ(f.findView.status, q.status);
+    EXPECT_EQ(f.main.RowIndex(), 1) << "a search shows nothing in the main window";
+}
+
+constexpr const char *kStep3 = "Telemecanique  LC1D18  —  ступень 3: 7.5 кВт, 15.2 А";
+constexpr const char *kStep4 = "Telemecanique  LC1D18  —  ступень 4: 11 кВт, 21.7 А";
+constexpr const char *kNoModel = "В каталоге нет модели, с которой начинается это обозначение";
+constexpr const char *kNoSymbols = "В обозначении нет ни букв, ни цифр";
+
+INSTANTIATE_TEST_SUITE_P(
+    FindForm, Searching,
+    testing::Values(
+        Query { "empty", "", 0, "", "", "" },
+        Query { "model_in_two_steps", "LC1D18", 2, kStep3, kStep4, "Найдено моделей: 2" },
+        Query { "suffix_and_case", "lc1d18m7", 2, kStep3, kStep4, "Найдено моделей: 2" },
+        Query { "second_model_of_a_cell", "CI16", 1, "Danfoss  CI16  —  ступень 3: 7.5 кВт, 15.2 А",
+                "Danfoss  CI16  —  ступень 3: 7.5 кВт, 15.2 А", "Найдено моделей: 1" },
+        Query { "rows_4_and_5_both_11_kW", "LS27", 2, "AEG  LS27  —  ступень 4: 11 кВт, 21.7 А",
+                "AEG  LS27  —  ступень 5: 11 кВт, 21.7 А", "Найдено моделей: 2" },
+        Query { "cyrillic", "кми-11811", 1, "ИЭК  КМИ-11811  —  ступень 1: 4 кВт, 8.5 А",
+                "ИЭК  КМИ-11811  —  ступень 1: 4 кВт, 8.5 А", "Найдено моделей: 1" },
+        Query { "beginning_only", "LC1D1", 3,
+                "Telemecanique  LC1D12  —  ступень 2: 5.5 кВт, 11.3 А", kStep4,
+                "Это только начало обозначения; подходят модели: 3" },
+        Query { "one_letter_lists_what_it_begins", "L", 55, "AEG  LS4  —  ступень 1: 4 кВт, 8.5 А",
+                "Telemecanique  LC1F630  —  ступень 19: 250 кВт, 437 А",
+                "Это только начало обозначения; подходят модели: 55" },
+        Query { "unknown", "XYZ-1", 0, "", "", kNoModel },
+        Query { "only_separators", " -/. \t", 0, "", "", kNoSymbols },
+        Query { "control_characters_around", "\tLC1D18\r\n", 2, kStep3, kStep4,
+                "Найдено моделей: 2" },
+        Query { "nul_after", "LC1D18\0"s, 2, kStep3, kStep4, "Найдено моделей: 2" },
+        Query { "nul_alone", "\0"s, 0, "", "", kNoModel },
+        Query { "invalid_utf8_before", "\xff\xfeLC1D18", 0, "", "", kNoModel },
+        Query { "mebibyte_after_a_model", "LC1D18" + std::string(1 << 20, 'x'), 2, kStep3, kStep4,
+                "Найдено моделей: 2" },
+        Query { "mebibyte_of_blanks", std::string(1 << 20, ' '), 0, "", "", kNoSymbols }),
+    [](const testing::TestParamInfo<Query> &p) { return p.param.name; });
+
+struct Show
+{
+    const char *name;
+    const char *text;
+    int pick; // the line selected before showing, or -1 to leave the first
+    bool doubleClick;
+    int row; // the step on show afterwards; the main window starts on step 10
+};
+
+class Showing : public testing::TestWithParam<Show>
+{
+};
+
+// "Показать", Enter and a double-click show the selected hit's step as the step buttons would:
+// the boxes, the mode, the values read and the step buttons stay, and the find window stays open.
+TEST_P(Showing, ShowsTheSelectedHitsStepInTheMainWindow)
+{
+    const Show &s = GetParam();
+    Finding f;
+    f.mainView.texts = { "22", "" };
+    f.main.cmbChoose_Click(); // 22 kW: step 8
+    f.main.far_Click();
+    f.main.far_Click();
+    f.mainView.log.clear();
+    f.type(s.text);
+    if (s.pick >= 0)
+        f.findView.selected = s.pick;
+    if (s.doubleClick)
+        f.find.lstHits_DblClick();
+    else
+        f.find.cmdShow_Click();
+    EXPECT_EQ(f.main.RowIndex(), s.row);
+    EXPECT_TRUE(f.mainView.showsRow(s.row));
+    EXPECT_EQ(f.mainView.log,
+              s.row == 10 ? std::vector<std::string> {} : std::vector<std::string> { "labels" });
+    EXPECT_EQ(f.main.PowerValue(), 22.0f);
+    EXPECT_EQ(f.mainView.enabled, (std::array { true, false })); // power mode, as loaded
+    EXPECT_FALSE(f.findView.closed);
+    // The step buttons go on from the step shown.
+    f.main.far_Click();
+    EXPECT_EQ(f.main.RowIndex(), std::min(s.row + 1, Catalog::kLastStep));
+}
+
+INSTANTIATE_TEST_SUITE_P(FindForm, Showing,
+                         testing::Values(Show { "first_hit", "LS27", -1, false, 4 },
+                                         Show { "row_4", "LS27", 0, false, 4 },
+                                         Show { "row_5", "LS27", 1, false, 5 },
+                                         Show { "double_click_row_5", "LS27", 1, true, 5 },
+                                         Show { "candidate", "LC1D1", 0, false, 2 },
+                                         Show { "last_step", "LC1F630", -1, true, 19 },
+                                         Show { "empty_list_shows_nothing", "", -1, false, 10 },
+                                         Show { "unknown_shows_nothing", "XYZ", -1, true, 10 }),
+                         [](const testing::TestParamInfo<Show> &p) { return p.param.name; });
+
+TEST(FindForm, LoadsEmptyAndCloses)
+{
+    Finding f;
+    EXPECT_TRUE(f.findView.lines.empty());
+    EXPECT_EQ(f.findView.status, "");
+    f.find.cmdClose_Click();
+    EXPECT_TRUE(f.findView.closed);
+}
+
+} // namespace
+} // namespace selmak::forms

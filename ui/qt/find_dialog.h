@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "forms/find_form.h"
+#include "forms/find_view.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace selmak::forms {
+class MainForm;
+}
+
+namespace selmak::ui {
+
+// "Поиск по модели": a part number typed in, the catalogue models it names listed as it is typed,
+// the chosen one's step shown in the main window. Modeless and owned by the main window, so it
+// stays above it and goes with it; closing it discards it.
+class FindDialog : public QDialog, private forms::FindView
+{
+    Q_OBJECT
+
+public:
+    FindDialog(forms::MainForm &main, QWidget *owner);
+
+    // Esc and the close box close the window as "Закрыть" does.
+    void reject() override;
+
+private:
+    std::string modelText() const override;
+    void setHits(std::span<const std::string> lines) override;
+    void selectHit(int index) override;
+    int selectedHit() const override;
+    void setStatus(std::string_view text) override;
+    void closeWindow() override;
+
+    QLineEdit *m_txtModel;
+    QListWidget *m_lstHits;
+    QLabel *m_lblStatus;
+    forms::FindForm m_form;
+};
+
+} // namespace selmak::ui
