@@ -252,10 +252,10 @@ for (const size of sizes) {
         // Whether the step buttons show, the stops from Выход on: after the last the focus goes on
         // to the page's entries, and on Shift+Tab from them to the browser's own controls (null).
         const tabOrders = [
-            [false, ['exit', 'txtPower', 'cmbAbout', 'cmbChoose', 'optPower', 'about', 'exit'],
-                ['about', null, 'optPower', 'cmbChoose', 'cmbAbout', 'txtPower']],
-            [true, ['exit', 'txtPower', 'cmbAbout', 'cmbChoose', 'optPower', 'about', 'back', 'far',
-                'exit'], ['far', 'back', 'about', null, 'optPower', 'cmbChoose', 'cmbAbout']],
+            [false, ['exit', 'txtPower', 'cmbAbout', 'cmbChoose', 'optPower', 'find', 'about', 'exit'],
+                ['about', 'find', null, 'optPower', 'cmbChoose', 'cmbAbout', 'txtPower']],
+            [true, ['exit', 'txtPower', 'cmbAbout', 'cmbChoose', 'optPower', 'find', 'about', 'back',
+                'far', 'exit'], ['far', 'back', 'about', 'find', null, 'optPower', 'cmbChoose']],
         ];
         for (const [stepButtons, order, backwards] of tabOrders) {
             it(`goes round in the designed tab order, step buttons shown: ${stepButtons}`, async () => {

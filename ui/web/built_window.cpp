@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/web/built_window.h"
 
+#include "forms/bound_names.h"
 #include "ui/web/fonts.h"
 
 #include <algorithm>
@@ -68,6 +69,8 @@ const char *kindClass(ControlKind kind)
         return "option";
     case ControlKind::Button:
         return "button";
+    case ControlKind::List:
+        return "list";
     }
     return "";
 }
@@ -113,6 +116,13 @@ val createControl(const ControlRow &row, std::string_view windowName)
         setAttribute(button, "type", "button");
         setText(button, row.caption);
         return button;
+    }
+    case ControlKind::List: {
+        // A list box, not a drop-down: it shows as many lines as fit and scrolls.
+        const val list = createElement("select");
+        setAttribute(list, "size",
+                     std::to_string(std::max(2, forms::toPixels(row.twips).height / 16)));
+        return list;
     }
     }
     stop("unknown kind of control");
@@ -160,13 +170,16 @@ bool canTakeFocus(const val &element)
 
 } // namespace
 
-BuiltWindow::BuiltWindow(const forms::WindowLayout &layout, Frame frame)
+BuiltWindow::BuiltWindow(const forms::WindowLayout &layout, Frame frame,
+                         std::span<const std::string_view> names)
     : m_layout(layout),
       m_frame(createElement(frame == Frame::Dialog ? "dialog" : "section")),
       m_captionBar(createElement("div")),
       m_caption(createElement("span")),
       m_client(createElement("div"))
 {
+    if (const std::string unknown = forms::unknownNames(layout, names); !unknown.empty())
+        stop("selmak: " + unknown);
     const std::string id = layout.name;
     setAttribute(m_frame, "id", id);
     setAttribute(m_frame, "class", "window");

@@ -4,6 +4,7 @@
 #include "forms/layout.h"
 #include "ui/web/dom.h"
 
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -19,7 +20,10 @@ class BuiltWindow
 public:
     enum class Frame { Section, Dialog };
 
-    BuiltWindow(const forms::WindowLayout &layout, Frame frame);
+    // names: every control the front-end binds; one the table lacks stops the program at once
+    // with a message that names it, before anything is bound.
+    BuiltWindow(const forms::WindowLayout &layout, Frame frame,
+                std::span<const std::string_view> names);
     BuiltWindow(const BuiltWindow &) = delete;
     BuiltWindow &operator=(const BuiltWindow &) = delete;
     ~BuiltWindow();
@@ -28,8 +32,7 @@ public:
     const val &captionBar() const { return m_captionBar; }
     void setCaption(std::string_view text);
 
-    // The control of that name; a name the table lacks stops the program with a message, so a
-    // front-end finds a misspelt name when it binds, at start.
+    // The control of that name; a name the table lacks stops the program with a message.
     val control(std::string_view name) const;
 
     // Gives the focus to the first control in tab order that can take it.

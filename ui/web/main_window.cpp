@@ -3,10 +3,26 @@
 
 #include "forms/main_layout.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace selmak::web {
 namespace {
+
+constexpr std::array<std::string_view, 10> kCommands { "optPower",   "optCurrent", "txtPower",
+                                                       "txtCurrent", "cmbChoose",  "cmbAbout",
+                                                       "exit",       "back",       "far",
+                                                       "Hide" };
+
+// The commands and the sixteen result labels.
+std::vector<std::string_view> boundNames()
+{
+    std::vector<std::string_view> names(kCommands.begin(), kCommands.end());
+    for (const ColumnInfo &info : kColumns)
+        names.push_back(info.resultLabel);
+    return names;
+}
 
 std::vector<val> resultLabels(const BuiltWindow &window)
 {
@@ -24,7 +40,7 @@ std::vector<val> resultLabels(const BuiltWindow &window)
 
 MainWindow::MainWindow(const val &parent)
     : m_parent(parent),
-      m_window(forms::mainLayout(), BuiltWindow::Frame::Section),
+      m_window(forms::mainLayout(), BuiltWindow::Frame::Section, boundNames()),
       m_optPower(m_window.control("optPower")),
       m_txtPower(m_window.control("txtPower")),
       m_txtCurrent(m_window.control("txtCurrent")),
@@ -62,6 +78,16 @@ void MainWindow::bind(const char *control, const char *event, void (forms::MainF
 void MainWindow::openAbout()
 {
     m_form.cmbAbout_Click();
+}
+
+void MainWindow::openFind()
+{
+    // As with About: one at a time, a closed one discarded here and built anew.
+    if (m_find && !m_find->isOpen())
+        m_find.reset();
+    if (!m_find)
+        m_find = std::make_unique<FindWindow>(m_parent, m_form);
+    m_find->raise(++m_topLayer);
 }
 
 const val &MainWindow::box(forms::Box which) const
@@ -125,6 +151,8 @@ void MainWindow::exitProgram()
     // A page cannot close its tab: every window closes and the page says that the program ended.
     if (m_about)
         m_about->close();
+    if (m_find)
+        m_find->close();
     m_warning.close();
     val(m_window.frame()).set("hidden", true);
     const val ended = createElement("p");

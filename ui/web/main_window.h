@@ -7,6 +7,7 @@
 #include "ui/web/about_window.h"
 #include "ui/web/built_window.h"
 #include "ui/web/dom.h"
+#include "ui/web/find_window.h"
 #include "ui/web/warning_dialog.h"
 
 #include <memory>
@@ -26,6 +27,7 @@ public:
 
     // For the page's own entries, which stand in for the desktop's shortcuts and menus.
     void openAbout();
+    void openFind();
 
 private:
     std::string boxText(forms::Box box) const override;
@@ -55,6 +57,7 @@ private:
     forms::MainForm m_form { *this };
     Listeners m_listeners;
     std::unique_ptr<AboutWindow> m_about;
+    std::unique_ptr<FindWindow> m_find;
     int m_topLayer = 1;
 };
 

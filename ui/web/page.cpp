@@ -40,6 +40,8 @@ Page::Page() : m_entries(createElement("nav")), m_main(appElement())
     setAttribute(m_entries, "class", "entries");
     setAttribute(m_entries, "aria-label", "Команды");
     appElement().call<void>("prepend", m_entries);
+    m_listeners.listen(entry(m_entries, "find", "Поиск по модели"), "click",
+                       [this](val) { m_main.openFind(); });
     m_listeners.listen(entry(m_entries, "about", "О программе"), "click",
                        [this](val) { m_main.openAbout(); });
     keepForOffline();
