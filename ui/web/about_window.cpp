@@ -36,6 +36,8 @@ AboutWindow::AboutWindow(const val &parent)
         event.call<void>("preventDefault");
         m_form.cmdOK_Click();
     });
+    // A closed dialog leaves the page at once; the object goes on the next request.
+    m_listeners.listen(dialog, "close", [dialog](val) { dialog.call<void>("remove"); });
     m_window.keepTabOrder(m_listeners, true);
 
     parent.call<void>("append", dialog);

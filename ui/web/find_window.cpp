@@ -50,6 +50,8 @@ FindWindow::FindWindow(const val &parent, forms::MainForm &main)
             m_form.cmdShow_Click();
         }
     });
+    // A closed dialog leaves the page at once; the object goes on the next request.
+    m_listeners.listen(dialog, "close", [dialog](val) { dialog.call<void>("remove"); });
     m_window.keepTabOrder(m_listeners, true);
 
     parent.call<void>("append", dialog);
