@@ -118,10 +118,11 @@ val createControl(const ControlRow &row, std::string_view windowName)
         return button;
     }
     case ControlKind::List: {
-        // A list box, not a drop-down: it shows as many lines as fit and scrolls.
-        const val list = createElement("select");
-        setAttribute(list, "size",
-                     std::to_string(std::max(2, forms::toPixels(row.twips).height / 16)));
+        // The lines are the front-end's to fill (ListBox); the box scrolls when they do not fit.
+        const val list = createElement("div");
+        setAttribute(list, "role", "listbox");
+        setAttribute(list, "id", std::string(windowName) + "-" + row.name);
+        setAttribute(list, "tabindex", "0");
         return list;
     }
     }
