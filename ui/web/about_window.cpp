@@ -18,12 +18,7 @@ AboutWindow::AboutWindow(const val &parent)
     : m_window(forms::aboutLayout(), BuiltWindow::Frame::Dialog, kBound)
 {
     const val &dialog = m_window.frame();
-    const val closeBox = createElement("button");
-    setAttribute(closeBox, "type", "button");
-    setAttribute(closeBox, "class", "close-box");
-    setAttribute(closeBox, "aria-label", "Закрыть");
-    setText(closeBox, "×");
-    m_window.captionBar().call<void>("append", closeBox);
+    const val closeBox = m_window.addCloseBox();
 
     m_listeners.listen(m_window.control("cmdOK"), "click", [this](val) { m_form.cmdOK_Click(); });
     m_listeners.listen(m_window.control("lblURL"), "click", [this](val) { m_form.lblURL_Click(); });

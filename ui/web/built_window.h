@@ -29,8 +29,9 @@ public:
     ~BuiltWindow();
 
     const val &frame() const { return m_frame; }
-    const val &captionBar() const { return m_captionBar; }
     void setCaption(std::string_view text);
+    // A dialog's close box in its caption bar: for the mouse and the finger; the keyboard has Esc.
+    val addCloseBox() const;
 
     // The control of that name; a name the table lacks stops the program with a message.
     val control(std::string_view name) const;

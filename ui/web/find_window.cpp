@@ -22,12 +22,7 @@ FindWindow::FindWindow(const val &parent, forms::MainForm &main)
       m_lstHits(m_window.control("lstHits"), m_listeners, [this] { m_form.lstHits_DblClick(); })
 {
     const val &dialog = m_window.frame();
-    const val closeBox = createElement("button");
-    setAttribute(closeBox, "type", "button");
-    setAttribute(closeBox, "class", "close-box");
-    setAttribute(closeBox, "aria-label", "Закрыть");
-    setText(closeBox, "×");
-    m_window.captionBar().call<void>("append", closeBox);
+    const val closeBox = m_window.addCloseBox();
     // The status line is read out as it changes.
     setAttribute(m_lblStatus, "role", "status");
 
