@@ -3,19 +3,11 @@
 
 #include "forms/about_layout.h"
 
-#include <array>
 #include <string>
-#include <string_view>
 
 namespace selmak::web {
-namespace {
-
-constexpr std::array<std::string_view, 4> kBound { "cmdOK", "lblURL", "lblTitle", "lblVersion" };
-
-} // namespace
-
 AboutWindow::AboutWindow(const val &parent)
-    : m_window(forms::aboutLayout(), BuiltWindow::Frame::Dialog, kBound)
+    : m_window(forms::aboutLayout(), BuiltWindow::Frame::Dialog)
 {
     const val &dialog = m_window.frame();
     const val closeBox = m_window.addCloseBox();

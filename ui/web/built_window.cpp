@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/web/built_window.h"
 
-#include "forms/bound_names.h"
 #include "ui/web/fonts.h"
 
 #include <algorithm>
@@ -188,16 +187,13 @@ bool canTakeFocus(const val &element)
 
 } // namespace
 
-BuiltWindow::BuiltWindow(const forms::WindowLayout &layout, Frame frame,
-                         std::span<const std::string_view> names)
+BuiltWindow::BuiltWindow(const forms::WindowLayout &layout, Frame frame)
     : m_layout(layout),
       m_frame(createElement(frame == Frame::Dialog ? "dialog" : "section")),
       m_captionBar(createElement("div")),
       m_caption(createElement("span")),
       m_client(createElement("div"))
 {
-    if (const std::string unknown = forms::unknownNames(layout, names); !unknown.empty())
-        stop("selmak: " + unknown);
     const std::string id = layout.name;
     setAttribute(m_frame, "id", id);
     setAttribute(m_frame, "class", "window");

@@ -4,7 +4,6 @@
 #include "forms/layout.h"
 #include "ui/web/dom.h"
 
-#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -20,10 +19,7 @@ class BuiltWindow
 public:
     enum class Frame { Section, Dialog };
 
-    // names: every control the front-end binds; one the table lacks stops the program at once
-    // with a message that names it, before anything is bound.
-    BuiltWindow(const forms::WindowLayout &layout, Frame frame,
-                std::span<const std::string_view> names);
+    BuiltWindow(const forms::WindowLayout &layout, Frame frame);
     BuiltWindow(const BuiltWindow &) = delete;
     BuiltWindow &operator=(const BuiltWindow &) = delete;
     ~BuiltWindow();
@@ -33,7 +29,8 @@ public:
     // A dialog's close box in its caption bar: for the mouse and the finger; the keyboard has Esc.
     val addCloseBox() const;
 
-    // The control of that name; a name the table lacks stops the program with a message.
+    // The control of that name; a name the table lacks stops the program with a message (the page
+    // checks every name it binds at start: requireBoundControls).
     val control(std::string_view name) const;
 
     // Gives the focus to the first control in tab order that can take it.

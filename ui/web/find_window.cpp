@@ -3,19 +3,11 @@
 
 #include "forms/find_layout.h"
 
-#include <array>
 #include <string>
 
 namespace selmak::web {
-namespace {
-
-constexpr std::array<std::string_view, 5> kBound { "txtModel", "lstHits", "lblStatus", "cmdShow",
-                                                   "cmdClose" };
-
-} // namespace
-
 FindWindow::FindWindow(const val &parent, forms::MainForm &main)
-    : m_window(forms::findLayout(), BuiltWindow::Frame::Dialog, kBound),
+    : m_window(forms::findLayout(), BuiltWindow::Frame::Dialog),
       m_txtModel(m_window.control("txtModel")),
       m_lblStatus(m_window.control("lblStatus")),
       m_form(*this, main),

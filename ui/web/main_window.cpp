@@ -3,26 +3,10 @@
 
 #include "forms/main_layout.h"
 
-#include <array>
 #include <string>
-#include <string_view>
 
 namespace selmak::web {
 namespace {
-
-constexpr std::array<std::string_view, 10> kCommands { "optPower",   "optCurrent", "txtPower",
-                                                       "txtCurrent", "cmbChoose",  "cmbAbout",
-                                                       "exit",       "back",       "far",
-                                                       "Hide" };
-
-// The commands and the sixteen result labels.
-std::vector<std::string_view> boundNames()
-{
-    std::vector<std::string_view> names(kCommands.begin(), kCommands.end());
-    for (const ColumnInfo &info : kColumns)
-        names.push_back(info.resultLabel);
-    return names;
-}
 
 std::vector<val> resultLabels(const BuiltWindow &window)
 {
@@ -40,7 +24,7 @@ std::vector<val> resultLabels(const BuiltWindow &window)
 
 MainWindow::MainWindow(const val &parent)
     : m_parent(parent),
-      m_window(forms::mainLayout(), BuiltWindow::Frame::Section, boundNames()),
+      m_window(forms::mainLayout(), BuiltWindow::Frame::Section),
       m_optPower(m_window.control("optPower")),
       m_txtPower(m_window.control("txtPower")),
       m_txtCurrent(m_window.control("txtCurrent")),
