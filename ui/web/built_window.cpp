@@ -176,6 +176,14 @@ val buildLine(const forms::LineRow &row, forms::Rgb lineColour)
     return line;
 }
 
+// Older browsers (Safari before 17.4) lack checkVisibility; a box laid out has an offset parent.
+bool isShown(const val &element)
+{
+    if (element["checkVisibility"].isUndefined())
+        return !element["offsetParent"].isNull();
+    return element.call<bool>("checkVisibility");
+}
+
 bool canTakeFocus(const val &element)
 {
     if (element["hidden"].as<bool>() || element["disabled"].as<bool>())
@@ -293,7 +301,7 @@ void BuiltWindow::leave(bool backwards) const
         const int at = backwards ? count - 1 - i : i;
         val element = all[at];
         if (m_frame.call<bool>("contains", element) || element["tabIndex"].as<int>() < 0
-            || element["disabled"].as<bool>() || !element.call<bool>("checkVisibility"))
+            || element["disabled"].as<bool>() || !isShown(element))
             continue;
         // Node.DOCUMENT_POSITION_PRECEDING is 2, FOLLOWING 4.
         const int position = m_frame.call<int>("compareDocumentPosition", element);

@@ -67,8 +67,13 @@ void FindWindow::close()
 
 std::string FindWindow::modelText() const
 {
-    // A lone surrogate becomes U+FFFD, a character no model has, as in the other editions.
-    return m_txtModel["value"].call<val>("toWellFormed").as<std::string>();
+    // A lone surrogate becomes U+FFFD, a character no model has, as in the other editions. Where
+    // the browser is too old to say so itself, the glue's own encoding runs the pair together
+    // into some other character no model has either.
+    const val text = m_txtModel["value"];
+    if (text["toWellFormed"].isUndefined())
+        return text.as<std::string>();
+    return text.call<val>("toWellFormed").as<std::string>();
 }
 
 void FindWindow::setHits(std::span<const std::string> lines)
