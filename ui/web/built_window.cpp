@@ -93,7 +93,8 @@ val createControl(const ControlRow &row, std::string_view windowName)
     case ControlKind::Label:
     case ControlKind::HotSpot: {
         const val label = createElement("div");
-        setText(label, row.caption);
+        if (*row.caption) // most result labels start empty: a call into the page saved each
+            setText(label, row.caption);
         // A hot spot with a caption is a link to somewhere; the one without is a hidden patch.
         if (row.kind == ControlKind::HotSpot && *row.caption)
             setAttribute(label, "role", "link");
@@ -112,7 +113,8 @@ val createControl(const ControlRow &row, std::string_view windowName)
         setAttribute(box, "type", "text");
         setAttribute(box, "autocomplete", "off");
         setAttribute(box, "spellcheck", "false");
-        box.set("value", std::string(row.caption));
+        if (*row.caption)
+            box.set("value", std::string(row.caption));
         return box;
     }
     case ControlKind::Option: {
