@@ -33,7 +33,7 @@ package:
 	@cd build/release && cpack
 
 # The native Windows program, cross-built: build/windows/selmak.exe and, beside it, the zip
-# selmak-1.00-windows-x64.zip
+# selmak-1.00-windows-x64.zip and the installer selmak-1.00-setup.exe
 windows:
 	@tools/install-deps.sh windows
 	@cmake --preset windows --log-level=WARNING

@@ -2,7 +2,10 @@
 # Windows programs: each one file that runs on any 64-bit Windows as it is, with the C++ runtime,
 # libgcc and the thread library linked in and the symbols stripped from the optimised build.
 add_link_options(-static $<$<CONFIG:Release,MinSizeRel>:-s>)
-add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
+# Built against the Windows 7 API, so that a call to anything newer does not compile: the few newer
+# functions the windows want are looked up at run time (ui/win32/dpi_api.h).
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
+    WINVER=0x0601)
 
 # Built elsewhere, the tests run under Wine, all of them in one session that a fixture starts
 # before the first and stops after the last.
@@ -17,8 +20,8 @@ if(CMAKE_CROSSCOMPILING AND SELMAK_BUILD_TESTS)
     set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
 endif()
 
-# Registers a Windows test program. Under Wine it runs at 96 dpi and, with HIDPI, again at 144 dpi;
-# on Windows itself once, at the system's dpi.
+# Registers a Windows test program. Under Wine it runs as Windows 10 and again as Windows 7, at
+# 96 dpi and, with HIDPI, at 144 dpi too; on Windows itself once, at the system's dpi.
 function(selmak_add_windows_test target)
     cmake_parse_arguments(PARSE_ARGV 1 arg "HIDPI" "" "")
     if(NOT CMAKE_CROSSCOMPILING)
@@ -29,13 +32,20 @@ function(selmak_add_windows_test target)
     if(arg_HIDPI)
         list(APPEND runs 144)
     endif()
-    foreach(dpi IN LISTS runs)
-        set(name ${target})
-        if(arg_HIDPI)
-            set(name ${target}_${dpi}dpi)
-        endif()
-        add_test(NAME ${name} COMMAND ${target})
-        set_tests_properties(${name} PROPERTIES
-            FIXTURES_REQUIRED wine ENVIRONMENT "SELMAK_WINE_DPI=${dpi}" TIMEOUT 300)
+    foreach(version IN ITEMS win10 win7)
+        foreach(dpi IN LISTS runs)
+            set(name ${target})
+            if(arg_HIDPI)
+                string(APPEND name _${dpi}dpi)
+            endif()
+            set(environment "SELMAK_WINE_DPI=${dpi}")
+            if(version STREQUAL win7)
+                string(APPEND name _win7)
+                list(APPEND environment "SELMAK_WINE_VERSION=win7")
+            endif()
+            add_test(NAME ${name} COMMAND ${target})
+            set_tests_properties(${name} PROPERTIES
+                FIXTURES_REQUIRED wine ENVIRONMENT "${environment}" TIMEOUT 300)
+        endforeach()
     endforeach()
 endfunction()

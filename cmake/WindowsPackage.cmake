@@ -15,3 +15,4 @@ set(CPACK_PACKAGE_VENDOR TARVIS)
 set(CPACK_PACKAGE_FILE_NAME selmak-1.00-windows-x64)
 set(CPACK_STRIP_FILES OFF) # the link already strips them
 include(CPack)
+include(cmake/WindowsInstaller.cmake)

@@ -17,9 +17,10 @@ images="librsvg2-bin imagemagick icoutils icnsutils"
 bench="hyperfine"
 # MinGW-w64 with posix threads; GoogleTest's sources to build it for Windows; Wine with its own
 # fonts (MS Sans Serif, Tahoma, the title bar's symbols) to run and draw the program; zip for the
-# package; ImageMagick to take the screenshots; hyperfine for the start-up benchmark.
+# package; NSIS for the installer; ImageMagick to take the screenshots; hyperfine for the start-up
+# benchmark.
 windows="g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 fonts-wine
-    zip xvfb xauth imagemagick hyperfine"
+    zip nsis xvfb xauth imagemagick hyperfine"
 # Emscripten to build the page; chromium to test it in (driven by playwright-core, which the build
 # installs from npm as package-lock.json pins it), ImageMagick to compare its pictures.
 web="emscripten nodejs chromium imagemagick fonts-liberation2 python3"

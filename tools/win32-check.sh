@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
-# Checks selmak.exe from outside, under Wine: tools/win32-probe starts it, types, presses, answers
-# the warning, opens About and exits, and this script looks for what must show at that dpi.
+# Checks selmak.exe from outside, under Wine: tools/win32-probe starts it, reads the names screen
+# readers get, types, presses, answers the warning, opens About and exits, and this script looks
+# for what must show at that dpi.
 #   tools/win32-check.sh STATE BUILD_DIR     (the dpi comes from SELMAK_WINE_DPI, 96 by default)
 set -eu
 [ $# -eq 2 ] || { echo "usage: $0 STATE BUILD_DIR" >&2; exit 2; }
@@ -11,7 +12,7 @@ dpi=${SELMAK_WINE_DPI:-96}
 here=$(dirname "$0")
 [ "${here#/}" != "$here" ] || here="$OLDPWD/$here"
 
-seen=$("$here/wine-run.sh" "$state" tools/win32-probe/win32_probe.exe start selmak.exe list \
+seen=$("$here/wine-run.sh" "$state" tools/win32-probe/win32_probe.exe start selmak.exe list names \
     click optCurrent set txtCurrent 15.5 click cmbChoose list \
     click optPower set txtPower 300 click cmbChoose warning \
     click Hide click far main list click cmbAbout about list main click exit status)
@@ -27,6 +28,12 @@ expect() {
     fi
 }
 expect "window \"Подбор контакторов\" class selmak client $(px 9195)x$(px 6345) dpi $dpi"
+# What a screen reader announces for the options and the boxes, asked from this other process.
+named() { expect "name $(printf '%-18s' "$1") \"$2\""; }
+named optPower "Номинальная мощность"
+named optCurrent "Номинальная сила тока"
+named txtPower "Номинальная мощность, кВт"
+named txtCurrent "Номинальная сила тока, А"
 expect "  lblCurrent         Static  $(printf '%4d %4d' "$(px 6480)" "$(px 600)")"
 expect "txtPower           Edit    $(printf '%4d %4d' "$(px 600)" "$(px 1800)")"
 expect "visible disabled \"\""

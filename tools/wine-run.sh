@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
 # Runs one Windows program under Wine in the session that tools/wine-session.sh started, at the
-# dpi named by SELMAK_WINE_DPI (96 or 144; 96 when unset). CTest uses it as the emulator.
+# dpi named by SELMAK_WINE_DPI (96 or 144; 96 when unset), as Wine's default Windows or, with
+# SELMAK_WINE_VERSION=win7, as Windows 7. CTest uses it as the emulator.
 #   tools/wine-run.sh STATE PROGRAM [ARGUMENT...]
 set -eu
 
@@ -13,8 +14,8 @@ if [ ! -f "$state" ]; then
     exit 1
 fi
 . "$state"
-dpi=${SELMAK_WINE_DPI:-96}
-[ -d "$WINE_SESSION_DIR/prefix-$dpi" ] || { echo "wine-run: no prefix for $dpi dpi" >&2; exit 2; }
-export DISPLAY WINEDEBUG=-all WINEPREFIX="$WINE_SESSION_DIR/prefix-$dpi"
+prefix="$WINE_SESSION_DIR/prefix-${SELMAK_WINE_DPI:-96}${SELMAK_WINE_VERSION:+-$SELMAK_WINE_VERSION}"
+[ -d "$prefix" ] || { echo "wine-run: no prefix ${prefix##*/}" >&2; exit 2; }
+export DISPLAY WINEDEBUG=-all WINEPREFIX="$prefix"
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 exec wine "$@"

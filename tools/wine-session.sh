@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
-# One Wine session for a test run: an Xvfb display and two Wine prefixes in a temporary folder,
-# one at 96 dpi and one at 144 dpi, each with a wineserver that stays up until the session stops.
+# One Wine session for a test run: an Xvfb display and four Wine prefixes in a temporary folder, at
+# 96 and at 144 dpi, each set to Windows 10 and to Windows 7, each with a wineserver that stays up
+# until the session stops.
 #   tools/wine-session.sh start STATE   makes them and writes what tools/wine-run.sh needs to STATE
 #   tools/wine-session.sh stop STATE    stops the servers and the display and removes the folder
 set -eu
@@ -16,17 +17,28 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 stop() {
     [ -f "$state" ] || return 0
     . "$state"
-    for dpi in 96 144; do
-        WINEPREFIX="$WINE_SESSION_DIR/prefix-$dpi" wineserver -k 2>/dev/null || true
+    for prefix in "$WINE_SESSION_DIR"/prefix-*; do
+        WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
     done
     kill "$WINE_SESSION_XVFB" 2>/dev/null || true
     rm -rf "$WINE_SESSION_DIR" "$state"
 }
 
-# The first start of a prefix is Wine's slowest (about 8 s); both dpi start at once.
+# The first start of a prefix is Wine's slowest (about 8 s); all four start at once.
+#   make_prefix DIR DPI VERSION      VERSION as winecfg names it: win10 or win7. Debian's Wine 8
+#   makes a Windows 7 prefix unless told otherwise, so both are set, and checked.
 make_prefix() {
     export WINEPREFIX="$1"
     wineboot -i >/dev/null 2>&1
+    winecfg -v "$3" >/dev/null 2>&1
+    case $3 in
+    win7) said='6\.1\.7601' ;; # Windows 7 SP1
+    *) said='10\.0\.' ;;
+    esac
+    if ! wine cmd /c ver 2>/dev/null | grep -q "$said"; then
+        echo "wine-session: the prefix does not say it is $3" >&2
+        return 1
+    fi
     # Wine's own stand-ins for the faces every Windows has (Tahoma, MS Sans Serif, Marlett for the
     # title bar's buttons), where Debian's Wine does not look for them by itself.
     if [ -d /usr/share/wine/fonts ]; then
@@ -65,10 +77,23 @@ start() {
         sleep 0.1
     done
     export DISPLAY=":$(cat "$dir/display")"
-    make_prefix "$dir/prefix-96" 96 &
-    first=$!
-    make_prefix "$dir/prefix-144" 144
-    wait $first
+    pids=
+    for dpi in 96 144; do
+        make_prefix "$dir/prefix-$dpi" $dpi win10 &
+        pids="$pids $!"
+        make_prefix "$dir/prefix-$dpi-win7" $dpi win7 &
+        pids="$pids $!"
+    done
+    made=true
+    for pid in $pids; do
+        wait "$pid" || made=false
+    done
+    if ! $made; then
+        echo "wine-session: a Wine prefix could not be made in $dir" >&2
+        kill "$xvfb" 2>/dev/null || true
+        rm -rf "$dir"
+        exit 1
+    fi
     cat >"$state" <<STATE
 WINE_SESSION_DIR='$dir'
 WINE_SESSION_XVFB=$xvfb

@@ -5,6 +5,7 @@
 // controls pays, without fonts, colours or behaviour.
 #include "first_paint.h"
 #include "forms/main_layout.h"
+#include "ui/win32/dpi_api.h"
 
 #include <string>
 
@@ -39,9 +40,10 @@ int main(int argc, char *argv[])
     RegisterClassExW(&windowClass);
     const HWND window = CreateWindowExW(0, L"bare", L"bare", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                                         0, 0, nullptr, nullptr, windowClass.hInstance, nullptr);
-    const int dpi = static_cast<int>(GetDpiForWindow(window));
+    const selmak::win32::DpiApi &api = selmak::win32::DpiApi::system();
+    const int dpi = static_cast<int>(api.windowDpi(window));
     RECT frame { 0, 0, MulDiv(613, dpi, 96), MulDiv(423, dpi, 96) };
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, static_cast<UINT>(dpi));
+    api.adjustWindowRect(frame, kStyle, 0, static_cast<UINT>(dpi));
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER);
     if (argc > 1 && std::strcmp(argv[argc - 1], "--with-controls") == 0)

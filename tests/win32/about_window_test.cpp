@@ -44,7 +44,7 @@ TEST(AboutWindow, IsOwnerlessOneAtATimeAndCentredOverTheMainWindow)
 TEST(AboutWindow, ControlsStandAtTheirPlacesAndThePictureAtItsNaturalSize)
 {
     Opened a;
-    const int dpi = static_cast<int>(GetDpiForWindow(a.about()));
+    const int dpi = static_cast<int>(DpiApi::system().windowDpi(a.about()));
     for (const forms::ControlRow &row : forms::aboutLayout().controls) {
         RECT r;
         GetWindowRect(a.aboutControl(row.name), &r);

@@ -26,7 +26,7 @@ PixelRect placeIn(HWND parent, HWND child)
 
 int dpiOf(HWND window)
 {
-    return static_cast<int>(GetDpiForWindow(window));
+    return static_cast<int>(DpiApi::system().windowDpi(window));
 }
 
 TEST(MainWindow, RunsAtTheDpiOfThisRun)

@@ -5,9 +5,9 @@
 
 namespace selmak::win32::test {
 
-RunningApp::RunningApp()
+RunningApp::RunningApp(const DpiApi &dpiApi)
     : app([this](HWND, std::wstring_view text) { warnings.emplace_back(text); },
-          [this](std::wstring_view address) { opened.emplace_back(address); })
+          [this](std::wstring_view address) { opened.emplace_back(address); }, dpiApi)
 {
     app.start(SW_SHOWNORMAL);
 }

@@ -15,7 +15,8 @@ namespace selmak::win32::test {
 // recorders: nothing modal opens and nothing leaves the test.
 struct RunningApp
 {
-    RunningApp();
+    // The dpi functions are those this Windows offers, or the ones a test hands in.
+    explicit RunningApp(const DpiApi &dpiApi = DpiApi::system());
     ~RunningApp();
 
     HWND main() { return app.mainWindow().handle(); }

@@ -6,6 +6,7 @@
 //   start PROGRAM        start the program and wait for its main window
 //   main | about         the window later commands look at (about waits for the dialog)
 //   list                 the window and each of its controls
+//   names                each control's name as Active Accessibility gives it to screen readers
 //   set NAME TEXT        WM_SETTEXT into a control
 //   click NAME           BM_CLICK on a button, a mouse click on a label
 //   warning              wait for the warning box, print its title and text, press OK
@@ -14,8 +15,10 @@
 //   status               wait for the program to end and print its exit status
 #include "forms/about_layout.h"
 #include "forms/main_layout.h"
+#include "ui/win32/dpi_api.h"
 
 #include <cstdio>
+#include <oleacc.h>
 #include <string>
 #include <string_view>
 #include <windows.h>
@@ -124,7 +127,8 @@ struct Probe
         RECT client;
         GetClientRect(target, &client);
         std::printf("window \"%s\" class %s client %ldx%ld dpi %u\n", textOf(target).c_str(),
-                    classOf(target).c_str(), client.right, client.bottom, GetDpiForWindow(target));
+                    classOf(target).c_str(), client.right, client.bottom,
+                    selmak::win32::DpiApi::system().windowDpi(target));
         for (HWND child = GetWindow(target, GW_CHILD); child;
              child = GetWindow(child, GW_HWNDNEXT)) {
             RECT r;
@@ -139,6 +143,30 @@ struct Probe
                 IsWindowEnabled(child) ? "enabled " : "disabled",
                 checkable ? (SendMessageW(child, BM_GETCHECK, 0, 0) ? " checked" : " clear  ") : "",
                 textOf(child).c_str());
+        }
+    }
+
+    // Asked as a screen reader asks, from this process: the name of each control's client object.
+    void names() const
+    {
+        for (HWND child = GetWindow(target, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            IAccessible *object = nullptr;
+            BSTR name = nullptr;
+            if (SUCCEEDED(AccessibleObjectFromWindow(child, OBJID_CLIENT, __uuidof(IAccessible),
+                                                     reinterpret_cast<void **>(&object)))) {
+                VARIANT self {};
+                self.vt = VT_I4;
+                self.lVal = CHILDID_SELF;
+                if (FAILED(object->get_accName(self, &name)))
+                    name = nullptr;
+                object->Release();
+            }
+            if (name)
+                std::printf("  name %-18s \"%s\"\n", nameOf(child).c_str(), narrow(name).c_str());
+            else
+                std::printf("  name %-18s (none)\n", nameOf(child).c_str());
+            SysFreeString(name);
         }
     }
 
@@ -214,7 +242,7 @@ struct Probe
 
 int main(int argc, char *argv[])
 {
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     Probe probe;
     for (int i = 1; i < argc; ++i) {
         const std::string_view command = argv[i];
@@ -226,6 +254,8 @@ int main(int argc, char *argv[])
             ok = probe.look(command == "about");
         else if (command == "list")
             probe.list();
+        else if (command == "names")
+            probe.names();
         else if (command == "set") {
             const std::string_view name = argument();
             probe.set(name, argument());

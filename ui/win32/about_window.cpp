@@ -16,8 +16,8 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 } // namespace
 
-AboutWindow::AboutWindow(Application &application, Opener opener)
-    : LayoutWindow(forms::aboutLayout(), kStyle, kExStyle),
+AboutWindow::AboutWindow(Application &application, Opener opener, const DpiApi &dpiApi)
+    : LayoutWindow(forms::aboutLayout(), kStyle, kExStyle, dpiApi),
       m_application(application),
       m_opener(std::move(opener))
 { }

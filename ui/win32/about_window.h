@@ -14,7 +14,7 @@ class Application;
 class AboutWindow final : public LayoutWindow, private forms::AboutView
 {
 public:
-    AboutWindow(Application &application, Opener opener);
+    AboutWindow(Application &application, Opener opener, const DpiApi &dpiApi);
 
     // Makes the dialog and runs Form_Load; the dialog is not yet shown.
     void load();

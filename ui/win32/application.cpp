@@ -2,15 +2,24 @@
 #include "ui/win32/application.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 namespace selmak::win32 {
 
-Application::Application(Notifier notifier, Opener opener)
-    : m_opener(std::move(opener)), m_main(*this, std::move(notifier))
+Application::Application(Notifier notifier, Opener opener, const DpiApi &dpiApi)
+    : m_opener(std::move(opener)), m_dpiApi(dpiApi), m_main(*this, std::move(notifier), dpiApi)
 {
     // The standard controls in their visual style, from common controls 6.
     const INITCOMMONCONTROLSEX controls { sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&controls);
+    // Screen readers reach the controls' names through COM.
+    m_com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+}
+
+Application::~Application()
+{
+    if (m_com)
+        CoUninitialize();
 }
 
 void Application::start(int show)
@@ -46,7 +55,7 @@ void Application::showAbout()
 {
     if (!aboutWindow()) {
         m_closedAbout = std::move(m_about);
-        m_about = std::make_unique<AboutWindow>(*this, m_opener);
+        m_about = std::make_unique<AboutWindow>(*this, m_opener, m_dpiApi);
         m_about->load();
         m_about->centreOver(m_main.handle());
     }

@@ -15,7 +15,11 @@ namespace selmak::win32 {
 class Application
 {
 public:
-    explicit Application(Notifier notifier = showWarningBox, Opener opener = openInBrowser);
+    explicit Application(Notifier notifier = showWarningBox, Opener opener = openInBrowser,
+                         const DpiApi &dpiApi = DpiApi::system());
+    ~Application();
+    Application(const Application &) = delete;
+    Application &operator=(const Application &) = delete;
 
     // Makes the main window, runs its Form_Load and shows it with the focus on its first control.
     void start(int show);
@@ -32,11 +36,13 @@ public:
 
 private:
     Opener m_opener;
+    const DpiApi &m_dpiApi;
     MainWindow m_main;
     std::unique_ptr<AboutWindow> m_about;
     // A closed dialog is kept until the next one replaces it: it is closed from inside its own
     // handlers, which must not outlive their object.
     std::unique_ptr<AboutWindow> m_closedAbout;
+    bool m_com = false;
 };
 
 } // namespace selmak::win32

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/layout_window.h"
 
+#include "ui/win32/accessible_name.h"
 #include "ui/win32/text.h"
 
 #include <algorithm>
@@ -92,8 +93,9 @@ RECT toRect(forms::PixelRect r)
 
 } // namespace
 
-LayoutWindow::LayoutWindow(const forms::WindowLayout &layout, DWORD style, DWORD exStyle)
-    : m_layout(layout), m_style(style), m_exStyle(exStyle)
+LayoutWindow::LayoutWindow(const forms::WindowLayout &layout, DWORD style, DWORD exStyle,
+                           const DpiApi &dpiApi)
+    : m_layout(layout), m_dpiApi(dpiApi), m_style(style), m_exStyle(exStyle)
 { }
 
 LayoutWindow::~LayoutWindow()
@@ -102,8 +104,10 @@ LayoutWindow::~LayoutWindow()
         SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
         DestroyWindow(m_window);
     }
-    if (m_picture)
-        DeleteObject(m_picture);
+    for (const HBITMAP picture : m_pictures) {
+        if (picture)
+            DeleteObject(picture);
+    }
 }
 
 ATOM LayoutWindow::registerClass(const forms::WindowLayout &layout, HINSTANCE instance)
@@ -140,7 +144,7 @@ void LayoutWindow::create()
 
 UINT LayoutWindow::dpi() const
 {
-    return m_window ? GetDpiForWindow(m_window) : USER_DEFAULT_SCREEN_DPI;
+    return m_window ? m_dpiApi.windowDpi(m_window) : USER_DEFAULT_SCREEN_DPI;
 }
 
 HWND LayoutWindow::control(std::string_view name) const
@@ -185,8 +189,12 @@ void LayoutWindow::createControls(UINT dpi)
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0); // a text box has no length limit
         if (row.initially == Initially::Checked)
             SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
+        // A picture's name is its text already.
+        if (row.accessibleName && row.kind != ControlKind::Picture)
+            nameForScreenReaders(child, widen(row.accessibleName));
         m_controls.push_back(child);
     }
+    m_pictures.resize(m_controls.size());
 }
 
 // IsDialogMessage tabs through the controls in z-order: the tab order first, the rest after.
@@ -206,7 +214,7 @@ void LayoutWindow::applyDpi(UINT dpi)
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
         const ControlRow &row = m_layout.controls[i];
         if (row.kind == ControlKind::Picture)
-            showPicture(m_controls[i], row, dpi);
+            showPicture(i, dpi);
         const forms::FontStyle &style = row.font.face ? row.font : m_layout.font;
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_gdi.font(style, dpi)),
                      FALSE);
@@ -224,24 +232,25 @@ void LayoutWindow::moveControls(UINT dpi)
     }
 }
 
-// The image at its natural size in 96-dpi pixels, scaled with the window.
-void LayoutWindow::showPicture(HWND box, const ControlRow &row, UINT dpi)
+// The image at its natural size in 96-dpi pixels, scaled with the window. Each picture control
+// holds its own bitmap, which the window deletes when it replaces it or goes.
+void LayoutWindow::showPicture(std::size_t index, UINT dpi)
 {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const std::wstring resource = pictureResource(row);
-    BITMAP natural {};
-    if (const HANDLE image = LoadImageW(instance, resource.c_str(), IMAGE_BITMAP, 0, 0, 0)) {
-        GetObjectW(image, sizeof natural, &natural);
-        DeleteObject(image);
-    }
+    const ControlRow &row = m_layout.controls[index];
+    const HWND box = m_controls[index];
     const int scale = static_cast<int>(dpi);
-    const HANDLE scaled = LoadImageW(instance, resource.c_str(), IMAGE_BITMAP,
-                                     MulDiv(natural.bmWidth, scale, USER_DEFAULT_SCREEN_DPI),
-                                     MulDiv(natural.bmHeight, scale, USER_DEFAULT_SCREEN_DPI), 0);
-    SendMessageW(box, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled));
-    if (m_picture)
-        DeleteObject(m_picture);
-    m_picture = static_cast<HBITMAP>(scaled);
+    auto image = static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), pictureResource(row).c_str(), IMAGE_BITMAP, 0, 0, 0));
+    BITMAP natural {};
+    if (image && GetObjectW(image, sizeof natural, &natural) && scale != USER_DEFAULT_SCREEN_DPI) {
+        image = static_cast<HBITMAP>(
+            CopyImage(image, IMAGE_BITMAP, MulDiv(natural.bmWidth, scale, USER_DEFAULT_SCREEN_DPI),
+                      MulDiv(natural.bmHeight, scale, USER_DEFAULT_SCREEN_DPI), LR_COPYDELETEORG));
+    }
+    SendMessageW(box, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image));
+    if (m_pictures[index])
+        DeleteObject(m_pictures[index]);
+    m_pictures[index] = image;
     // A bitmap static sizes itself to its image; the box is the table's, a border round the image.
     const forms::PixelRect place = forms::toPixels(row.twips, scale);
     SetWindowPos(box, nullptr, place.left, place.top, place.width, place.height,
@@ -252,7 +261,7 @@ void LayoutWindow::fitClientArea(UINT dpi)
 {
     const forms::PixelRect client = forms::toPixels(m_layout.clientArea, static_cast<int>(dpi));
     RECT frame { 0, 0, client.width, client.height };
-    AdjustWindowRectExForDpi(&frame, m_style, FALSE, m_exStyle | WS_EX_CONTROLPARENT, dpi);
+    m_dpiApi.adjustWindowRect(frame, m_style, m_exStyle | WS_EX_CONTROLPARENT, dpi);
     SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

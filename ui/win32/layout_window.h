@@ -2,6 +2,7 @@
 #pragma once
 
 #include "forms/layout.h"
+#include "ui/win32/dpi_api.h"
 #include "ui/win32/gdi_cache.h"
 
 #include <string_view>
@@ -30,8 +31,11 @@ public:
     static constexpr int kFirstControlId = 100;
 
 protected:
-    LayoutWindow(const forms::WindowLayout &layout, DWORD style, DWORD exStyle);
+    LayoutWindow(const forms::WindowLayout &layout, DWORD style, DWORD exStyle,
+                 const DpiApi &dpiApi = DpiApi::system());
     virtual ~LayoutWindow();
+
+    const DpiApi &dpiApi() const { return m_dpiApi; }
 
     // Makes the window and its controls, hidden, with the client area at its designed size.
     void create();
@@ -52,7 +56,7 @@ private:
     // Fonts, picture and frame at the dpi; the controls keep their places.
     void applyDpi(UINT dpi);
     void moveControls(UINT dpi);
-    void showPicture(HWND box, const forms::ControlRow &row, UINT dpi);
+    void showPicture(std::size_t index, UINT dpi);
     void fitClientArea(UINT dpi);
     LRESULT colourControl(HDC dc, HWND child);
     void paintLines();
@@ -63,12 +67,13 @@ private:
     COLORREF background() const;
 
     const forms::WindowLayout &m_layout;
+    const DpiApi &m_dpiApi;
     DWORD m_style;
     DWORD m_exStyle;
     HWND m_window = nullptr;
     std::vector<HWND> m_controls; // in table order
     GdiCache m_gdi;
-    HBITMAP m_picture = nullptr;
+    std::vector<HBITMAP> m_pictures; // each picture control's image, null for the other rows
 };
 
 } // namespace selmak::win32

@@ -39,8 +39,8 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 } // namespace
 
-MainWindow::MainWindow(Application &application, Notifier notifier)
-    : LayoutWindow(forms::mainLayout(), kStyle, 0),
+MainWindow::MainWindow(Application &application, Notifier notifier, const DpiApi &dpiApi)
+    : LayoutWindow(forms::mainLayout(), kStyle, 0, dpiApi),
       m_application(application),
       m_notifier(std::move(notifier))
 { }
@@ -54,8 +54,8 @@ void MainWindow::load()
     const UINT scale = dpi();
     const auto icon = [&](int metric) {
         return reinterpret_cast<LPARAM>(
-            LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, GetSystemMetricsForDpi(metric, scale),
-                       GetSystemMetricsForDpi(metric, scale), LR_SHARED));
+            LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, dpiApi().systemMetric(metric, scale),
+                       dpiApi().systemMetric(metric, scale), LR_SHARED));
     };
     SendMessageW(handle(), WM_SETICON, ICON_BIG, icon(SM_CXICON));
     SendMessageW(handle(), WM_SETICON, ICON_SMALL, icon(SM_CXSMICON));

@@ -15,7 +15,7 @@ class Application;
 class MainWindow final : public LayoutWindow, private forms::MainView
 {
 public:
-    MainWindow(Application &application, Notifier notifier);
+    MainWindow(Application &application, Notifier notifier, const DpiApi &dpiApi);
 
     // Makes the window and runs Form_Load; the window is not yet shown.
     void load();

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// A window with two pictures: each keeps its own image, at the window's dpi, also after the dpi
+// changes.
+#include "ui/win32/layout_window.h"
+
+#include <array>
+#include <gtest/gtest.h>
+
+namespace selmak::win32::test {
+namespace {
+
+using forms::ControlKind;
+using forms::ControlRow;
+
+constexpr std::array kPictures {
+    ControlRow { .name = "first",
+                 .kind = ControlKind::Picture,
+                 .caption = "images/about.jpg",
+                 .twips = { 75, 90, 1425, 1515 } },
+    ControlRow { .name = "second",
+                 .kind = ControlKind::Picture,
+                 .caption = "images/about.jpg",
+                 .twips = { 1600, 90, 1425, 1515 } },
+};
+constexpr std::array<const char *, 2> kTabOrder { "first", "second" };
+
+const forms::WindowLayout kTwoPictures {
+    .name = "twoPictures",
+    .title = "",
+    .clientArea = { 0, 0, 3200, 1700 },
+    .font = forms::kClassicDialogFont,
+    .lineColour = { 0, 0, 0 },
+    .controls = kPictures,
+    .lines = {},
+    .tabOrder = kTabOrder,
+};
+
+class TwoPictures final : public LayoutWindow
+{
+public:
+    TwoPictures() : LayoutWindow(kTwoPictures, WS_POPUP | WS_CAPTION, 0) { create(); }
+
+private:
+    void onCommand(std::string_view, int, int) override { }
+    void onDestroyed() override { }
+};
+
+int imageWidth(HWND picture)
+{
+    BITMAP image {};
+    const auto shown
+        = reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    return GetObjectW(shown, sizeof image, &image) ? image.bmWidth : 0;
+}
+
+TEST(LayoutWindow, KeepsAnImageForEachPictureAtEachDpi)
+{
+    TwoPictures window;
+    ASSERT_NE(window.handle(), nullptr);
+    const int dpi = static_cast<int>(window.dpi());
+    const HWND first = window.control("first");
+    const HWND second = window.control("second");
+    EXPECT_NE(SendMessageW(first, STM_GETIMAGE, IMAGE_BITMAP, 0),
+              SendMessageW(second, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    EXPECT_EQ(imageWidth(first), MulDiv(91, dpi, 96));
+    EXPECT_EQ(imageWidth(second), MulDiv(91, dpi, 96));
+
+    const int other = dpi == 96 ? 144 : 96;
+    RECT suggested;
+    GetWindowRect(window.handle(), &suggested);
+    SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(other, other),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(imageWidth(first), MulDiv(91, other, 96));
+    EXPECT_EQ(imageWidth(second), MulDiv(91, other, 96));
+}
+
+} // namespace
+} // namespace selmak::win32::test
