@@ -3,7 +3,7 @@
 PRESET ?= dev
 BUILD := build/$(PRESET)
 
-.PHONY: all deps build test run package screenshots windows test-windows clean
+.PHONY: all deps build test run package screenshots windows test-windows web test-web serve-web clean
 
 all: build
 
@@ -44,10 +44,30 @@ windows:
 test-windows: windows
 	@ctest --preset windows
 
+# The web edition, ready for any static web server: build/web (the page, its script and wasm, the
+# icons, the manifest and the service worker)
+web:
+	@tools/install-deps.sh web
+	@cmake --preset web --log-level=WARNING
+	@cmake --build --preset web
+
+# The page's tests in headless chromium, and its pictures compared with the README's
+test-web: web
+	@ctest --preset web
+
+# The page on this machine only: http://localhost:8000/
+serve-web: web
+	@echo "selmak: http://localhost:8000/ (Ctrl+C ends)"
+	@python3 -m http.server 8000 --bind 127.0.0.1 --directory build/web
+
 # The README's pictures, drawn offscreen from the real windows: docs/screenshots/*.png; where Wine
-# is installed, the Windows edition's too (docs/screenshots/windows-*.png)
+# is installed, the Windows edition's too (docs/screenshots/windows-*.png), and where emscripten
+# is, the web edition's (docs/screenshots/web-*.png)
 screenshots: build
 	@$(BUILD)/tools/screenshots/selmak_screenshots docs/screenshots
+	@if command -v em++ >/dev/null 2>&1; then \
+	  $(MAKE) --no-print-directory web && tools/web-screenshots.sh docs/screenshots; \
+	fi
 	@if command -v wine >/dev/null 2>&1; then \
 	  $(MAKE) --no-print-directory windows && tools/windows-screenshots.sh build/windows docs/screenshots; \
 	fi

@@ -105,9 +105,10 @@ constexpr std::optional<int> classify(const Rating &rating, float value)
 {
     if (!(value >= rating.minimum && value <= rating.maximum))
         return std::nullopt;
-    // The last class ends at the maximum, so one is always found.
-    return std::ranges::find_if(rating.classes,
-                                [value](const RatingClass &c) { return value <= c.upper; })
+    // The last class ends at the maximum, so one is always found. The plain algorithm: emscripten's
+    // libc++ lacks most of std::ranges.
+    return std::find_if(rating.classes.begin(), rating.classes.end(),
+                        [value](const RatingClass &c) { return value <= c.upper; })
         ->row;
 }
 

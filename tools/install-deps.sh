@@ -3,10 +3,11 @@
 # Installs the Debian 12 packages that selmak needs, and only those that are missing.
 #   tools/install-deps.sh            what building, testing and running need
 #   tools/install-deps.sh ci         that, plus what CI adds: fuzzing, sanitizers, packaging checks,
-#                                    and the Windows build with its tests
+#                                    the Windows build and the web edition with their tests
 #   tools/install-deps.sh images     that, plus what tools/make-images.sh needs
 #   tools/install-deps.sh bench      that, plus what bench/cli_batch.sh needs
 #   tools/install-deps.sh windows    that, plus the Windows cross compiler and Wine to test with
+#   tools/install-deps.sh web        that, plus emscripten, and chromium and Node.js to test with
 set -eu
 
 build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth python3
@@ -20,16 +21,20 @@ bench="hyperfine"
 # benchmark.
 windows="g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 fonts-wine
     zip nsis xvfb xauth imagemagick hyperfine"
+# Emscripten to build the page; chromium to test it in (driven by playwright-core, which the build
+# installs from npm as package-lock.json pins it), ImageMagick to compare its pictures.
+web="emscripten nodejs chromium imagemagick fonts-liberation2 python3"
 
 wanted=$build
 for group in "$@"; do
     case $group in
-    ci) wanted="$wanted $ci $windows" ;;
+    ci) wanted="$wanted $ci $windows $web" ;;
     images) wanted="$wanted $images" ;;
     windows) wanted="$wanted $windows" ;;
     bench) wanted="$wanted $bench" ;;
-    all) wanted="$wanted $ci $images $bench $windows" ;;
-    *) echo "install-deps: unknown group '$group' (ci, images, bench, windows, all)" >&2; exit 2 ;;
+    web) wanted="$wanted $web" ;;
+    all) wanted="$wanted $ci $images $bench $windows $web" ;;
+    *) echo "install-deps: unknown group '$group' (ci, images, bench, windows, web, all)" >&2; exit 2 ;;
     esac
 done
 
@@ -38,6 +43,10 @@ for package in $wanted; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
     [ "$status" = installed ] || missing="$missing $package"
 done
+# Debian's npm only where no npm came with Node.js itself (NodeSource's nodejs carries its own).
+case " $wanted " in
+*" nodejs "*) command -v npm >/dev/null 2>&1 || missing="$missing npm" ;;
+esac
 [ -n "$missing" ] || exit 0
 
 echo "install-deps: installing$missing"

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <emscripten/val.h>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace selmak::web {
+
+using emscripten::val;
+
+val document();
+// tag: an ASCII element name such as "div".
+val createElement(const char *tag);
+// User text and the program's own alike go in as text, never as markup.
+void setText(val element, std::string_view utf8);
+void setAttribute(const val &element, const char *name, std::string_view utf8);
+void setStyle(const val &element, const char *property, std::string_view value);
+std::string textOf(const val &element, const char *property = "value");
+
+// Stops the program with a message the page shows: for a fault no user can mend.
+[[noreturn]] void stop(std::string_view message);
+
+// The handlers one window registers; all are removed when the window goes. A handler must not
+// destroy the Listeners that called it.
+class Listeners
+{
+public:
+    Listeners() = default;
+    Listeners(const Listeners &) = delete;
+    Listeners &operator=(const Listeners &) = delete;
+    ~Listeners();
+
+    void listen(const val &target, const char *event, std::function<void(val)> handler);
+
+private:
+    struct Entry
+    {
+        val target;
+        val event;
+        val handler;
+    };
+    std::vector<Entry> m_entries;
+};
+
+} // namespace selmak::web

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/web/dom.h"
+
+#include <functional>
+#include <span>
+#include <string>
+
+namespace selmak::web {
+
+// A list box over an element with the role listbox: one line an option, one selected, chosen by
+// the mouse or the arrow keys, and long lines wrapped rather than cut, which a <select> cannot do
+// and a phone shows as a drop-down instead.
+class ListBox
+{
+public:
+    ListBox(val element, Listeners &listeners, std::function<void()> onDoubleClick);
+
+    void setLines(std::span<const std::string> lines); // none is selected afterwards
+    void select(int index); // counted from 0
+    int selected() const { return m_selected; }
+
+private:
+    val option(int index) const;
+
+    val m_element;
+    int m_count = 0;
+    int m_selected = -1;
+};
+
+} // namespace selmak::web

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/columns.h"
+#include "forms/main_form.h"
+#include "forms/main_view.h"
+#include "ui/web/about_window.h"
+#include "ui/web/built_window.h"
+#include "ui/web/dom.h"
+#include "ui/web/find_window.h"
+#include "ui/web/warning_dialog.h"
+
+#include <memory>
+#include <vector>
+
+namespace selmak::web {
+
+// The program's one working screen in the page. What each event does is the shared form's; the
+// window binds it to the page's controls.
+class MainWindow : private forms::MainView
+{
+public:
+    explicit MainWindow(const val &parent);
+    MainWindow(const MainWindow &) = delete;
+    MainWindow &operator=(const MainWindow &) = delete;
+    ~MainWindow() override;
+
+    // For the page's own entries, which stand in for the desktop's shortcuts and menus.
+    void openAbout();
+    void openFind();
+
+private:
+    std::string boxText(forms::Box box) const override;
+    bool isBoxEnabled(forms::Box box) const override;
+    void setBoxEnabled(forms::Box box, bool enabled) override;
+    bool isPowerOptionSelected() const override;
+    void enableChoose() override;
+    void setResult(Column column, std::string_view text) override;
+    void showWarning(std::string_view text) override;
+    void showStepButtons() override;
+    void showAbout() override;
+    void exitProgram() override;
+
+    const val &box(forms::Box box) const;
+    void bind(const char *control, const char *event, void (forms::MainForm::*handler)());
+
+    val m_parent;
+    BuiltWindow m_window;
+    WarningDialog m_warning;
+    val m_optPower;
+    val m_txtPower;
+    val m_txtCurrent;
+    val m_cmbChoose;
+    val m_back;
+    val m_far;
+    std::vector<val> m_results; // in column order
+    forms::MainForm m_form { *this };
+    Listeners m_listeners;
+    std::unique_ptr<AboutWindow> m_about;
+    std::unique_ptr<FindWindow> m_find;
+    int m_topLayer = 1;
+};
+
+} // namespace selmak::web

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/web/dom.h"
+#include "ui/web/main_window.h"
+
+namespace selmak::web {
+
+// The page around the window: visible entries for what the desktop editions reach by shortcut
+// and context menu (the browser keeps Ctrl+F and the right button for itself), the main window,
+// and the service worker that keeps the page's files for the next visit offline.
+class Page
+{
+public:
+    Page();
+    Page(const Page &) = delete;
+    Page &operator=(const Page &) = delete;
+
+private:
+    val m_entries;
+    MainWindow m_main;
+    Listeners m_listeners;
+};
+
+} // namespace selmak::web
