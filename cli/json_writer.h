@@ -2,15 +2,16 @@
 #pragma once
 
 #include "cli/output.h"
-#include "cli/record_writer.h"
-#include "cli/step_cells.h"
+#include "cli/record.h"
 
 #include <span>
 
 namespace selmak::cli {
 
-// JSON Lines: one object a record with the keys query, kind, step, matched, power_kw, current_a,
-// models (maker to model text, null for "---") and error.
+// JSON Lines: one object a record with the keys query, kind, step, matched (maker, model, and
+// range: null for the catalogue's model, otherwise the frame's brand, name, kind, power_kw and
+// current_a), power_kw, current_a, models (maker to the catalogue's model, null for "---"), today
+// (maker to the model of today, null for none) and error.
 class JsonWriter : public RecordWriter
 {
 public:
@@ -19,7 +20,7 @@ public:
 
 private:
     Output &m_out;
-    PerStep m_steps; // from power_kw to the end of models
+    std::span<const Column> m_makers;
 };
 
 } // namespace selmak::cli
