@@ -5,77 +5,96 @@
 #include "core/catalog.h"
 #include "core/today_ranges.h"
 
-#include <nlohmann/json.hpp>
-
 namespace selmak::cli {
 
 namespace {
 
-using Json = nlohmann::ordered_json; // keys in the order written
-
 constexpr std::string_view kNoModel = "---";
 
-// A JSON string of any bytes: each byte that begins no well-formed UTF-8 sequence becomes U+FFFD,
-// as in the other formats.
-Json text(std::string_view bytes)
+// Puts text into a value, each byte that begins no well-formed UTF-8 sequence made U+FFFD as in
+// the other formats. A value that is a string already keeps its storage: a list writes millions
+// of records into one object.
+void setText(Json &value, std::string_view text)
 {
-    std::string valid;
-    appendValid(valid, bytes);
-    return valid;
+    if (!value.is_string())
+        value = std::string();
+    std::string &storage = value.get_ref<std::string &>();
+    storage.clear();
+    appendValid(storage, text);
 }
 
-Json model(std::string_view name)
+void setModel(Json &value, std::string_view model)
 {
-    return name == kNoModel ? Json() : text(name);
+    if (model == kNoModel)
+        value = nullptr;
+    else
+        setText(value, model);
 }
 
-Json range(const TodayFrame *frame)
+void setRange(Json &value, const TodayFrame *frame)
 {
-    if (frame == nullptr)
-        return nullptr;
-    return { { "brand", text(frame->brand) },
-             { "name", text(frame->range) },
-             { "kind", frame->kind == FrameKind::Today ? "today" : "series" },
-             { "power_kw", text(frame->powerText) },
-             { "current_a", text(frame->currentText) } };
+    if (frame == nullptr) {
+        value = nullptr;
+        return;
+    }
+    value = Json::object();
+    setText(value["brand"], frame->brand);
+    setText(value["name"], frame->range);
+    value["kind"] = frame->kind == FrameKind::Today ? "today" : "series";
+    setText(value["power_kw"], frame->powerText);
+    setText(value["current_a"], frame->currentText);
 }
 
 } // namespace
 
 JsonWriter::JsonWriter(Output &out, std::span<const Column> makers) : m_out(out), m_makers(makers)
-{ }
+{
+    for (const char *key : { "query", "kind", "step", "matched", "power_kw", "current_a", "models",
+                             "today", "error" })
+        m_record[key] = nullptr;
+}
 
 void JsonWriter::write(const Record &record)
 {
-    Json object { { "query", text(record.query) }, { "kind", kindName(record.kind) } };
-    object["step"] = record.step ? Json(*record.step) : Json();
-    object["matched"] = record.matched
-        ? Json { { "maker", columnInfo(record.matched->maker).heading },
-                 { "model", text(record.matched->model) },
-                 { "range", range(record.matched->frame) } }
-        : Json();
-    // Keys go in in order; a reference into the object would not outlive the next key.
+    setText(m_record["query"], record.query);
+    setText(m_record["kind"], kindName(record.kind));
+    m_record["step"] = record.step ? Json(*record.step) : Json();
+    Json &matched = m_record["matched"];
+    if (record.matched) {
+        if (!matched.is_object())
+            matched = Json::object();
+        setText(matched["maker"], columnInfo(record.matched->maker).heading);
+        setText(matched["model"], record.matched->model);
+        setRange(matched["range"], record.matched->frame);
+    } else {
+        matched = nullptr;
+    }
+    Json &models = m_record["models"];
+    Json &today = m_record["today"];
     if (record.step) {
         const int step = *record.step;
-        Json models = Json::object();
-        Json today = Json::object();
-        for (const Column maker : m_makers) {
-            const std::string heading(columnInfo(maker).heading);
-            models[heading] = model(*Catalog::cell(maker, step));
-            today[heading] = model(todayModel(maker, step));
+        setText(m_record["power_kw"], *Catalog::cell(Column::Power, step));
+        setText(m_record["current_a"], *Catalog::cell(Column::Current, step));
+        if (!models.is_object()) {
+            models = Json::object();
+            today = Json::object();
         }
-        object["power_kw"] = text(*Catalog::cell(Column::Power, step));
-        object["current_a"] = text(*Catalog::cell(Column::Current, step));
-        object["models"] = std::move(models);
-        object["today"] = std::move(today);
+        for (const Column maker : m_makers) {
+            const std::string_view heading = columnInfo(maker).heading;
+            setModel(models[heading], *Catalog::cell(maker, step));
+            setModel(today[heading], todayModel(maker, step));
+        }
     } else {
         for (const char *key : { "power_kw", "current_a", "models", "today" })
-            object[key] = nullptr;
+            m_record[key] = nullptr;
     }
-    object["error"] = record.error.empty() ? Json() : text(record.error);
-    std::string &out = m_out.text();
-    out.append(object.dump());
-    out.push_back('\n');
+    if (record.error.empty())
+        m_record["error"] = nullptr;
+    else
+        setText(m_record["error"], record.error);
+    std::string &text = m_out.text();
+    text.append(m_record.dump());
+    text.push_back('\n');
     m_out.endRecord();
 }
 

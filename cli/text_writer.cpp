@@ -35,10 +35,13 @@ std::string &appendMatched(std::string &out, const Matched &matched)
 
 TextWriter::TextWriter(Output &out, std::span<const Column> makers) : m_out(out)
 {
-    m_rows = { Column::Power, Column::Current };
-    m_rows.insert(m_rows.end(), makers.begin(), makers.end());
-    for (const Column column : m_rows)
-        m_width = std::max(m_width, displayWidth(columnInfo(column).heading));
+    std::vector<Column> columns { Column::Power, Column::Current };
+    columns.insert(columns.end(), makers.begin(), makers.end());
+    std::size_t width = 0;
+    for (const Column column : columns)
+        width = std::max(width, displayWidth(columnInfo(column).heading));
+    for (const Column column : columns)
+        m_rows.push_back({ column, width - displayWidth(columnInfo(column).heading) + 2 });
 }
 
 void TextWriter::write(const Record &record)
@@ -69,16 +72,15 @@ void TextWriter::write(const Record &record)
     }
     text.push_back('\n');
     std::size_t modelWidth = 0;
-    for (const Column column : m_rows) {
-        if (isMaker(column))
-            modelWidth = std::max(modelWidth, displayWidth(cell(column, step)));
+    for (const Row &row : m_rows) {
+        if (isMaker(row.column))
+            modelWidth = std::max(modelWidth, displayWidth(cell(row.column, step)));
     }
-    for (const Column column : m_rows) {
-        const std::string_view heading = columnInfo(column).heading;
+    for (const auto &[column, padding] : m_rows) {
         const std::string_view model = cell(column, step);
         text.append(record.matched && record.matched->maker == column ? "* " : "  ");
-        text.append(heading);
-        text.append(m_width - displayWidth(heading) + 2, ' ');
+        text.append(columnInfo(column).heading);
+        text.append(padding, ' ');
         text.append(model);
         if (isMaker(column)) {
             text.append(modelWidth - displayWidth(model) + 2, ' ');

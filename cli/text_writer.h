@@ -23,8 +23,12 @@ public:
 
 private:
     Output &m_out;
-    std::vector<Column> m_rows;
-    std::size_t m_width = 0;
+    struct Row
+    {
+        Column column;
+        std::size_t padding; // blanks after the caption
+    };
+    std::vector<Row> m_rows;
     bool m_first = true;
 };
 
