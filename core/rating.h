@@ -106,8 +106,8 @@ constexpr std::optional<int> classify(const Rating &rating, float value)
     if (!(value >= rating.minimum && value <= rating.maximum))
         return std::nullopt;
     // The last class ends at the maximum, so one is always found.
-    return std::ranges::find_if(rating.classes,
-                                [value](const RatingClass &c) { return value <= c.upper; })
+    return std::find_if(rating.classes.begin(), rating.classes.end(),
+                        [value](const RatingClass &c) { return value <= c.upper; })
         ->row;
 }
 
