@@ -184,7 +184,6 @@ INSTANTIATE_TEST_SUITE_P(
         Code {
             "siemens_3rt2", "3RT2026-1AP00", Siemens, "3RT2026", HitOrigin::TodayRange, { 4, 5 } },
         Code { "abb_af", "AF26-30-00-13", Abb, "AF26", HitOrigin::TodayRange, { 4, 5 } },
-        Code { "iek_9_a", "КМИ-10910", Iek, "КМИ-10910", HitOrigin::TodayRange, { 1 } },
         Code { "siemens_3rt1_series",
                "3RT1026-1AP00",
                Siemens,
