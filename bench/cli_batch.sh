@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
 # selmak-find --batch over a million model codes against an exact-match awk join of the same
-# list with the same catalogue table. Needs python3 and hyperfine (tools/install-deps.sh bench).
+# list with the same table of models; the program should take about as long as the join. Needs python3 and hyperfine (tools/install-deps.sh bench).
 #   bench/cli_batch.sh [PATH-TO-selmak-find] [COUNT]
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)

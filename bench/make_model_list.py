@@ -1,18 +1,23 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes the inputs of the selmak-find list benchmark from the catalogue in core/catalog.cpp:
+"""Writes the inputs of the selmak-find list benchmark from the catalogue in core/catalog.cpp and
+today's ranges in data/today.csv:
 
-  table.tsv  every catalogue model and its step, one pair a line, for an exact-match join
+  table.tsv  every catalogue model and its step, and every frame of data/today.csv with its kW,
+             one pair a line, for an exact-match join
   list.txt   COUNT model codes as they stand on nameplates and in bills of materials: real
-             catalogue models, most with coil or accessory suffixes, in mixed case, and one in
-             ten a code that no model begins
+             catalogue models and frames, most with coil or accessory suffixes, in mixed case,
+             and one in ten a code that no model begins
 """
 import pathlib
+import csv
 import random
 import re
 import sys
 
-SOURCE = pathlib.Path(__file__).resolve().parent.parent / "core" / "catalog.cpp"
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+SOURCE = ROOT / "core" / "catalog.cpp"
+TODAY = ROOT / "data" / "today.csv"
 MAKER_COLUMNS = [c for c in range(1, 17) if c not in (1, 14)]  # 1 is kW, 14 is A
 SUFFIXES = ["", "", "M7", "-1BB41", "(230V50HZ)", " 24V DC", "-10", ".22", "-30-11", "N7"]
 
@@ -39,6 +44,9 @@ def main():
             cell = row[column - 1]
             if cell != "---":
                 pairs += [(model, step) for model in models_of_cell(cell)]
+    with TODAY.open(encoding="utf-8", newline="") as data:
+        rows = csv.DictReader(line for line in data if not line.startswith("#"))
+        pairs += [(row["model"], row["kw"]) for row in rows]
     (out / "table.tsv").write_text("".join(f"{m}\t{s}\n" for m, s in pairs), encoding="utf-8")
 
     rng = random.Random(10)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/batch.h"
 
-#include "cli/answer_memo.h"
 #include "cli/bill_writer.h"
 #include "cli/csv_reader.h"
 #include "cli/line_reader.h"
@@ -42,9 +41,7 @@ bool found(const Record &record)
 int runList(const Options &options, LineReader &lines, Output &out)
 {
     const std::unique_ptr<RecordWriter> writer = makeWriter(options.format, out, options.makers);
-    std::string &text = out.text();
     std::vector<Record> records;
-    AnswerMemo memo;
     bool allFound = true;
     bool first = true;
     LineReader::Line line;
@@ -52,26 +49,12 @@ int runList(const Options &options, LineReader &lines, Output &out)
         std::string_view query = line.text;
         if (first && query.starts_with(kByteOrderMark))
             query.remove_prefix(kByteOrderMark.size());
-        if (const auto known = line.cut ? std::nullopt : memo.find(query)) {
-            text.append(*known);
-            out.endRecord();
-            continue;
-        }
+        first = false;
         answer(query, line.cut, records);
-        bool lineFound = true;
-        out.hold();
-        const std::size_t start = text.size();
         for (const Record &record : records) {
             writer->write(record);
-            lineFound = lineFound && found(record);
+            allFound = allFound && found(record);
         }
-        // A writer may set the first record apart from the rest, so only later ones are kept; and
-        // codes that name nothing are mostly one-offs, cheap to look up again.
-        if (!first && lineFound && !line.cut)
-            memo.keep(query, std::string_view(text).substr(start));
-        out.release();
-        allFound = allFound && lineFound;
-        first = false;
     }
     return allFound ? kAllFound : kSomeNotFound;
 }

@@ -10,7 +10,7 @@ namespace selmak::cli {
 void appendCsvField(std::string &out, std::string_view field, char separator)
 {
     // A loop, not find_first_of, which searches the set once for every character of the field.
-    const bool plain = std::ranges::none_of(field, [separator](char c) {
+    const bool plain = std::none_of(field.begin(), field.end(), [separator](char c) {
         return c == separator || c == '"' || c == '\r' || c == '\n';
     });
     if (plain) {

@@ -3,7 +3,7 @@
 
 #include "cli/found_columns.h"
 #include "cli/output.h"
-#include "cli/record_writer.h"
+#include "cli/record.h"
 
 namespace selmak::cli {
 

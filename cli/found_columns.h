@@ -2,7 +2,6 @@
 #pragma once
 
 #include "cli/record.h"
-#include "cli/step_cells.h"
 
 #include <span>
 #include <string>
@@ -10,7 +9,8 @@
 namespace selmak::cli {
 
 // The CSV columns that tell what a query found: step, power_kw, current_a, matched_maker,
-// matched_model, one column for each kept maker's model, and error. Both CSV outputs end their
+// matched_model, matched_range (empty for the catalogue's model), for each kept maker its
+// catalogue model and "<maker> today", its model of today, and error. Both CSV outputs end their
 // rows with them.
 class FoundColumns
 {
@@ -23,8 +23,6 @@ public:
 private:
     std::span<const Column> m_makers;
     char m_separator;
-    PerStep m_steps; // power_kw and current_a, each with the separator before it
-    PerStep m_models; // the kept makers' models, each with the separator before it
 };
 
 } // namespace selmak::cli

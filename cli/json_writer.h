@@ -2,15 +2,19 @@
 #pragma once
 
 #include "cli/output.h"
-#include "cli/record_writer.h"
-#include "cli/step_cells.h"
+#include "cli/record.h"
 
+#include <nlohmann/json.hpp>
 #include <span>
 
 namespace selmak::cli {
 
-// JSON Lines: one object a record with the keys query, kind, step, matched, power_kw, current_a,
-// models (maker to model text, null for "---") and error.
+using Json = nlohmann::ordered_json; // keys in the order they are first set
+
+// JSON Lines: one object a record with the keys query, kind, step, matched (maker, model, and
+// range: null for the catalogue's model, otherwise the frame's brand, name, kind, power_kw and
+// current_a), power_kw, current_a, models (maker to the catalogue's model, null for "---"), today
+// (maker to the model of today, null for none) and error.
 class JsonWriter : public RecordWriter
 {
 public:
@@ -19,7 +23,8 @@ public:
 
 private:
     Output &m_out;
-    PerStep m_steps; // from power_kw to the end of models
+    std::span<const Column> m_makers;
+    Json m_record; // every record is written from this one object, its keys set once
 };
 
 } // namespace selmak::cli

@@ -5,6 +5,7 @@
 #include "core/model_key.h"
 #include "core/rating.h"
 #include "core/selection.h"
+#include "core/today_ranges.h"
 
 namespace selmak::cli {
 
@@ -25,8 +26,13 @@ void lookUp(std::string_view query, QueryKind kind, std::string_view numeral,
         return;
     }
     const std::string_view error = search.match == ModelMatch::Candidates ? kCandidate : "";
-    for (const ModelHit &hit : search.hits)
-        records.push_back({ query, kind, hit.step, Matched { hit.maker, hit.model }, error });
+    for (const ModelHit &hit : search.hits) {
+        const Matched matched { hit.maker, hit.model, hit.frame };
+        if (hit.step == kNoStep)
+            records.push_back({ query, kind, std::nullopt, matched, kBelowSmallestStep });
+        else
+            records.push_back({ query, kind, hit.step, matched, error });
+    }
 }
 
 } // namespace selmak::cli

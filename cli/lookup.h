@@ -18,7 +18,7 @@ inline constexpr std::string_view kNoSuchColumn = "the row has no such column";
 // window's lenient reader and classified as the window does; a value out of range gives the
 // window's warning as the error. A model code gives a record for each cell it names, or for each
 // model it is the beginning of (each with kCandidate as its error), or one that says it found
-// nothing.
+// nothing. A frame below the smallest step gives a record without a step that says so.
 void lookUp(std::string_view query, QueryKind kind, std::string_view numeral,
             std::vector<Record> &records);
 

@@ -5,6 +5,8 @@
 #include "cli/lookup.h"
 #include "cli/options.h"
 #include "cli/output.h"
+#include "cli/query.h"
+#include "cli/text_writer.h"
 #include "cli/writers.h"
 
 #include <algorithm>
@@ -34,18 +36,25 @@ int runSingle(const Options &options, Output &out)
 {
     const QueryKind kind = kindOf(options.mode);
     std::vector<Record> records;
-    lookUp(options.subject, kind, options.subject, records);
-    if (std::ranges::none_of(records, [](const Record &r) { return r.step.has_value(); })) {
-        const Record &record = records.front();
-        if (kind == QueryKind::Model)
-            std::fprintf(stderr, "%s: ", options.subject.c_str());
-        std::fprintf(stderr, "%.*s\n", static_cast<int>(record.error.size()), record.error.data());
+    lookUp(options.subject, kind, withDecimalPoint(options.subject), records);
+    if (std::none_of(records.begin(), records.end(),
+                     [](const Record &r) { return r.step.has_value(); })) {
+        std::string reason;
+        for (const Record &record : records) {
+            if (kind == QueryKind::Model)
+                reason.append(options.subject).append(": ");
+            if (record.matched)
+                appendMatched(reason, *record.matched).append(": ");
+            reason.append(record.error).push_back('\n');
+        }
+        std::fputs(reason.c_str(), stderr);
         return kSomeNotFound;
     }
     const std::unique_ptr<RecordWriter> writer = makeWriter(options.format, out, options.makers);
     for (const Record &record : records)
         writer->write(record);
-    return std::ranges::all_of(records, [](const Record &r) { return r.error.empty(); })
+    return std::all_of(records.begin(), records.end(),
+                       [](const Record &r) { return r.error.empty(); })
         ? kAllFound
         : kSomeNotFound;
 }

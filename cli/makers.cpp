@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "cli/makers.h"
 
-#include "cli/utf8.h"
+#include "core/model_key.h"
+#include "core/today_data.h"
+
+#include <algorithm>
 
 namespace selmak::cli {
 
@@ -15,14 +18,23 @@ std::vector<Column> allMakers()
     return makers;
 }
 
-std::optional<Column> makerNamed(std::string_view name)
+std::vector<Column> makersNamed(std::string_view name)
 {
-    const std::string folded = foldCase(name);
+    const std::string key = modelKey(name);
+    if (key.empty())
+        return {};
     for (const ColumnInfo &info : kColumns) {
-        if (isMaker(info.column) && foldCase(info.heading) == folded)
-            return info.column;
+        if (isMaker(info.column) && modelKey(info.heading) == key)
+            return { info.column };
     }
-    return std::nullopt;
+    std::vector<Column> makers;
+    for (const TodayFrame &frame : todayFrames()) {
+        if (frame.kind == FrameKind::Today && modelKey(frame.brand) == key
+            && std::find(makers.begin(), makers.end(), frame.column) == makers.end())
+            makers.push_back(frame.column);
+    }
+    std::sort(makers.begin(), makers.end());
+    return makers;
 }
 
 } // namespace selmak::cli

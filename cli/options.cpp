@@ -3,23 +3,13 @@
 
 #include "cli/makers.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <charconv>
 
 namespace selmak::cli {
 
 namespace {
-
-bool setMode(Options &options, Mode mode, std::string_view value, std::string &error)
-{
-    if (options.mode != Mode::None) {
-        error = "give one of --power, --current, --model and --batch";
-        return false;
-    }
-    options.mode = mode;
-    options.subject = value;
-    return true;
-}
 
 bool setFormat(Options &options, std::string_view value, std::string &error)
 {
@@ -54,70 +44,92 @@ bool setMakers(Options &options, std::string_view list, std::string &error)
             name.remove_prefix(1);
         while (!name.empty() && name.back() == ' ')
             name.remove_suffix(1);
-        const std::optional<Column> maker = makerNamed(name);
-        if (!maker) {
+        const std::vector<Column> makers = makersNamed(name);
+        if (makers.empty()) {
             error = "unknown maker '" + std::string(name) + "' for --to";
             return false;
         }
-        if (std::ranges::find(options.makers, *maker) == options.makers.end())
-            options.makers.push_back(*maker);
+        for (const Column maker : makers) {
+            if (std::find(options.makers.begin(), options.makers.end(), maker)
+                == options.makers.end())
+                options.makers.push_back(maker);
+        }
         if (comma == list.size())
             return true;
         list.remove_prefix(comma + 1);
     }
 }
 
+// CLI11 says what went wrong in its own words; these are the program's.
+std::string usageError(const CLI::ParseError &e, const CLI::App &app)
+{
+    const std::vector<std::string> extras = app.remaining();
+    if (dynamic_cast<const CLI::ExtrasError *>(&e) != nullptr && !extras.empty()) {
+        const std::string &extra = extras.front();
+        const std::size_t equals = extra.starts_with("--") ? extra.find('=') : std::string::npos;
+        return "unknown option '" + extra.substr(0, equals) + "'";
+    }
+    const std::string what = e.what();
+    if (dynamic_cast<const CLI::ArgumentMismatch *>(&e) != nullptr && what.starts_with("--"))
+        return "option '" + what.substr(0, what.find(':')) + "' needs a value";
+    return what;
+}
+
 } // namespace
 
 bool parseOptions(std::span<const std::string_view> args, Options &options, std::string &error)
 {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string_view name = args[i];
-        if (name == "--help" || name == "-h") {
-            options.help = true;
+    CLI::App app;
+    app.set_help_flag(); // the program's own help, in Russian or English
+    app.add_flag("-h,--help", options.help);
+    app.add_flag("--version", options.version);
+    // Each option takes one value, as the next argument or after '='; one given twice keeps both.
+    std::vector<std::string> power, current, model, batch, column, makers, format;
+    for (auto [name, values] : { std::pair { "--power", &power },
+                                 { "--current", &current },
+                                 { "--model", &model },
+                                 { "--batch", &batch },
+                                 { "--column", &column },
+                                 { "--to", &makers },
+                                 { "--format", &format } }) {
+        app.add_option(name, *values)
+            ->expected(1)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+            ->allow_extra_args(false);
+    }
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ParseError &e) {
+        error = usageError(e, app);
+        return false;
+    }
+
+    const std::pair<Mode, const std::vector<std::string> &> modes[] = { { Mode::Power, power },
+                                                                        { Mode::Current, current },
+                                                                        { Mode::Model, model },
+                                                                        { Mode::Batch, batch } };
+    for (const auto &[mode, values] : modes) {
+        if (values.empty())
             continue;
-        }
-        if (name == "--version") {
-            options.version = true;
-            continue;
-        }
-        std::string_view value;
-        bool hasValue = false;
-        if (const std::size_t equals = name.find('=');
-            name.starts_with("--") && equals != std::string_view::npos) {
-            value = name.substr(equals + 1);
-            name = name.substr(0, equals);
-            hasValue = true;
-        }
-        constexpr std::string_view kTakesValue[]
-            = { "--power", "--current", "--model", "--batch", "--column", "--to", "--format" };
-        if (std::ranges::find(kTakesValue, name) == std::end(kTakesValue)) {
-            error = "unknown option '" + std::string(name) + "'";
+        if (options.mode != Mode::None || values.size() > 1) {
+            error = "give one of --power, --current, --model and --batch";
             return false;
         }
-        if (!hasValue) {
-            if (i + 1 == args.size()) {
-                error = "option '" + std::string(name) + "' needs a value";
-                return false;
-            }
-            value = args[++i];
-        }
-        bool ok = true;
-        if (name == "--power")
-            ok = setMode(options, Mode::Power, value, error);
-        else if (name == "--current")
-            ok = setMode(options, Mode::Current, value, error);
-        else if (name == "--model")
-            ok = setMode(options, Mode::Model, value, error);
-        else if (name == "--batch")
-            ok = setMode(options, Mode::Batch, value, error);
-        else if (name == "--column")
-            ok = setColumn(options, value, error);
-        else if (name == "--to")
-            ok = setMakers(options, value, error);
-        else
-            ok = setFormat(options, value, error);
-        if (!ok)
+        options.mode = mode;
+        options.subject = values.front();
+    }
+    for (const std::string &value : format) {
+        if (!setFormat(options, value, error))
+            return false;
+    }
+    for (const std::string &value : column) {
+        if (!setColumn(options, value, error))
+            return false;
+    }
+    for (const std::string &value : makers) {
+        if (!setMakers(options, value, error))
             return false;
     }
     if (options.help || options.version)

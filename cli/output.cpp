@@ -41,20 +41,12 @@ void Output::write()
 
 void Output::endRecord()
 {
-    if (m_holding)
-        return;
     if (m_terminal) {
         write();
         std::fflush(m_file);
     } else if (m_text.size() >= kBlock) {
         write();
     }
-}
-
-void Output::release()
-{
-    m_holding = false;
-    endRecord();
 }
 
 bool Output::finish()

@@ -19,10 +19,6 @@ public:
     // Where the next record is appended; endRecord() hands it on.
     std::string &text() { return m_text; }
     void endRecord();
-    // Between hold() and release() records stay in text(), so that the caller can see what a run
-    // of them wrote.
-    void hold() { m_holding = true; }
-    void release();
     // False when anything could not be written.
     bool finish();
 
@@ -33,7 +29,6 @@ private:
     std::string m_text;
     bool m_terminal;
     bool m_failed = false;
-    bool m_holding = false;
 };
 
 // Whether the stream is a terminal, where output goes out line by line and is aligned for a reader.

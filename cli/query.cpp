@@ -3,6 +3,7 @@
 
 #include "cli/utf8.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace selmak::cli {
@@ -61,11 +62,16 @@ Query classifyQuery(std::string_view line)
     else
         return { QueryKind::Model, {} };
 
-    std::string numeral(text.substr(0, i));
-    if (separator)
-        numeral[*separator] = '.';
-    return { kind, std::move(numeral) };
+    return { kind, withDecimalPoint(text.substr(0, i)) };
 }
+
+std::string withDecimalPoint(std::string_view numeral)
+{
+    std::string text(numeral);
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
 std::string_view kindName(QueryKind kind)
 {
     switch (kind) {

@@ -23,4 +23,8 @@ Query classifyQuery(std::string_view line);
 
 std::string_view kindName(QueryKind kind);
 
+// A power or a current as given on the command line or in a list, each decimal comma made a point:
+// "4,5" is 4.5 wherever it is written.
+std::string withDecimalPoint(std::string_view numeral);
+
 } // namespace selmak::cli

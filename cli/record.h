@@ -3,17 +3,20 @@
 
 #include "cli/query.h"
 #include "core/columns.h"
+#include "core/today_data.h"
 
 #include <optional>
 #include <string_view>
 
 namespace selmak::cli {
 
-// The catalogue model that a model code named.
+// The model that a model code named: the catalogue's, or a frame of today's ranges or of the
+// catalogue's series.
 struct Matched
 {
     Column maker;
     std::string_view model;
+    const TodayFrame *frame = nullptr; // none for the catalogue's model
 };
 
 // One answer to one query: a size step of the catalogue, or why there is none. A query that names
@@ -25,6 +28,14 @@ struct Record
     std::optional<int> step;
     std::optional<Matched> matched;
     std::string_view error; // empty when the query found its step
+};
+
+// Writes records in one output format.
+class RecordWriter
+{
+public:
+    virtual ~RecordWriter() = default;
+    virtual void write(const Record &record) = 0;
 };
 
 } // namespace selmak::cli

@@ -43,6 +43,11 @@ std::size_t displayWidth(std::string_view text)
 {
     std::size_t width = 0;
     for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            ++width;
+            continue;
+        }
         const std::size_t length = sequenceLength(text.substr(i));
         i += length == 0 ? 1 : length;
         ++width;

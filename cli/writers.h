@@ -3,7 +3,7 @@
 
 #include "cli/options.h"
 #include "cli/output.h"
-#include "cli/record_writer.h"
+#include "cli/record.h"
 
 #include <memory>
 #include <span>

@@ -2,8 +2,10 @@
 #include "core/model_finder.h"
 
 #include "core/catalog.h"
+#include "core/today_ranges.h"
 
 #include <algorithm>
+#include <set>
 #include <span>
 #include <string>
 #include <tuple>
@@ -16,9 +18,9 @@ constexpr std::string_view kNoModel = "---";
 struct Entry
 {
     std::string key;
-    std::string model;
-    ModelHit hit; // its model views the member above once the index is complete
-    int order; // place in the catalogue: by step, then column, then place in the cell
+    std::string model; // a catalogue model's text; a frame's hit views the frame's own
+    ModelHit hit; // a catalogue model views the member above once the index is complete
+    int order; // by step, then column, the catalogue's models (in cell order) before frames
 };
 
 // The models of a cell, split at slashes. A part of digits alone continues the first model's
@@ -65,23 +67,44 @@ public:
 private:
     Index()
     {
+        std::set<std::pair<Column, std::string>> catalogued;
         for (int step = Catalog::kFirstStep; step <= Catalog::kLastStep; ++step) {
             for (const ColumnInfo &info : kColumns) {
                 if (!isMaker(info.column))
                     continue;
                 for (std::string &model : modelsOfCell(*Catalog::cell(info.column, step))) {
                     std::string key = modelKey(model);
-                    const int order = static_cast<int>(m_entries.size());
+                    catalogued.emplace(info.column, key);
                     m_entries.push_back({ std::move(key), std::move(model),
-                                          ModelHit { info.column, step, {} }, order });
+                                          ModelHit { info.column, step, {} }, 0 });
                 }
             }
         }
+        for (const TodayFrame &frame : todayFrames()) {
+            std::string key = modelKey(frame.model);
+            if (catalogued.contains({ frame.column, key }))
+                continue;
+            std::vector<int> steps = stepsOfPower(frame.power);
+            if (steps.empty())
+                steps.push_back(kNoStep);
+            for (const int step : steps)
+                m_entries.push_back(
+                    { key, {}, ModelHit { frame.column, step, frame.model, &frame }, 0 });
+        }
+        // The catalogue's models were added in their order, then the frames in the file's.
+        std::stable_sort(m_entries.begin(), m_entries.end(), [](const Entry &a, const Entry &b) {
+            return std::tuple(a.hit.step, a.hit.maker, a.hit.frame != nullptr)
+                < std::tuple(b.hit.step, b.hit.maker, b.hit.frame != nullptr);
+        });
+        for (std::size_t i = 0; i < m_entries.size(); ++i)
+            m_entries[i].order = static_cast<int>(i);
         std::sort(m_entries.begin(), m_entries.end(), [](const Entry &a, const Entry &b) {
             return std::tie(a.key, a.order) < std::tie(b.key, b.order);
         });
-        for (Entry &entry : m_entries)
-            entry.hit.model = entry.model;
+        for (Entry &entry : m_entries) {
+            if (entry.hit.frame == nullptr)
+                entry.hit.model = entry.model;
+        }
     }
 
     std::vector<Entry> m_entries;
@@ -129,12 +152,17 @@ std::vector<ModelHit> foundHits(std::span<const Entry> models)
     return hits;
 }
 
-// The hits of entries with various keys, put in catalogue order: each model of a cell once.
+// The hits of entries with various keys, put in catalogue order: each model of a cell once. The
+// catalogue's models when there are any, otherwise the frames.
 std::vector<ModelHit> candidateHits(std::span<const Entry> range)
 {
+    const bool catalogued = std::any_of(range.begin(), range.end(),
+                                        [](const Entry &e) { return e.hit.frame == nullptr; });
     std::vector<const Entry *> entries;
-    for (const Entry &entry : range)
-        entries.push_back(&entry);
+    for (const Entry &entry : range) {
+        if (!catalogued || entry.hit.frame == nullptr)
+            entries.push_back(&entry);
+    }
     std::sort(entries.begin(), entries.end(),
               [](const Entry *a, const Entry *b) { return a->order < b->order; });
     std::vector<ModelHit> hits;

@@ -3,19 +3,40 @@
 
 #include "core/columns.h"
 #include "core/model_key.h"
+#include "core/today_data.h"
 
 #include <string_view>
 #include <vector>
 
 namespace selmak {
 
-// One catalogue model found for a code: the maker's column, the size step (1..19) and the model
-// as the catalogue names it, one model of the cell ("CI16" for the second model of "CI15/16").
+// The step of a hit on a frame whose AC-3 power is below the smallest step's.
+inline constexpr int kNoStep = 0;
+
+enum class HitOrigin {
+    Catalogue, // a model of the catalogue's cell
+    TodayRange, // a frame of a range sold today
+    Series, // another frame of the series that the catalogue names
+};
+
+// One model found for a code: the maker's column, the size step and the model. A catalogue model
+// is one model of its cell ("CI16" for the second model of "CI15/16"); a frame of today's ranges
+// or of the catalogue's series stands at the steps its rating reaches (core/today_ranges.h), or
+// at kNoStep below the smallest.
 struct ModelHit
 {
     Column maker;
-    int step;
+    int step; // 1..19, or kNoStep
     std::string_view model; // points into storage that lives for the whole program
+    const TodayFrame *frame = nullptr; // the frame, with its brand, range and rating; none for
+                                       // a catalogue model
+
+    HitOrigin origin() const
+    {
+        if (frame == nullptr)
+            return HitOrigin::Catalogue;
+        return frame->kind == FrameKind::Today ? HitOrigin::TodayRange : HitOrigin::Series;
+    }
 
     bool operator==(const ModelHit &) const = default;
 };
@@ -29,14 +50,19 @@ enum class ModelMatch {
 struct ModelSearch
 {
     ModelMatch match = ModelMatch::None;
-    std::vector<ModelHit> hits; // in catalogue order: by step, then by column
+    std::vector<ModelHit> hits; // by step, then by column, a catalogue model before a frame
 };
 
-// The catalogue models that a code from a nameplate or a bill of materials names, compared by
-// their keys (core/model_key.h). A code names the models its key begins with, suffixes and all
+// The catalogue models and the frames of today's ranges and of the catalogue's series that a code
+// from a nameplate or a bill of materials names, compared by their keys (core/model_key.h). A
+// frame named as the catalogue names a model of its own column adds no hit: the catalogue's
+// cells answer for that name, and today's models are shown beside each step anyway. A code that
+// is only the beginning of models lists the catalogue's, and frames only where no catalogue
+// model begins with it. A code names the models its key begins with, suffixes and all
 // ("LC1D18M7" is LC1D18). When several models begin it, one that ends at a break of the code
 // beats one that does not, and then the longer wins: "DILM15-01" is DILM15, not DILM150;
-// "A95-30-11" is A95, not A9. Every cell of that model is a hit, one per step and maker.
+// "A95-30-11" is A95, not A9. Every cell or frame of that model is a hit, one per step and
+// maker.
 ModelSearch findModel(std::string_view text);
 
 } // namespace selmak

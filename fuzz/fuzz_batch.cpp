@@ -4,14 +4,16 @@
 // hold for any file a user could hand the program.
 #include "cli/csv_field.h"
 #include "cli/csv_reader.h"
-#include "cli/json_text.h"
+#include "cli/json_writer.h"
 #include "cli/line_reader.h"
+#include "cli/lookup.h"
 #include "cli/query.h"
 #include "cli/utf8.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -41,11 +43,31 @@ void checkQuery(std::string_view text)
     const selmak::cli::Query query = selmak::cli::classifyQuery(text);
     require(query.kind == selmak::cli::QueryKind::Model || !query.numeral.empty(),
             "a number has a numeral");
-    std::string json;
-    selmak::cli::appendJsonString(json, text);
-    require(isValidUtf8(json), "JSON is UTF-8");
-    for (const char c : json)
-        require(static_cast<unsigned char>(c) >= 0x20, "JSON has no raw control character");
+    // Each record of the query as a JSON line, which reads back with the query made valid UTF-8.
+    std::vector<selmak::cli::Record> records;
+    selmak::cli::lookUp(text, query.kind, query.numeral, records);
+    std::FILE *sink = std::tmpfile();
+    require(sink != nullptr, "a temporary file");
+    {
+        selmak::cli::Output out(sink);
+        const std::vector<selmak::Column> makers { selmak::Column::Abb, selmak::Column::Iek };
+        selmak::cli::JsonWriter writer(out, makers);
+        std::string valid;
+        selmak::cli::appendValid(valid, text);
+        for (const selmak::cli::Record &record : records) {
+            out.text().clear();
+            writer.write(record);
+            const std::string &json = out.text(); // a line stays in the buffer below 64 KiB
+            if (json.size() >= 0x10000)
+                continue;
+            require(isValidUtf8(json), "JSON is UTF-8");
+            for (const char c : json.substr(0, json.size() - 1))
+                require(static_cast<unsigned char>(c) >= 0x20, "JSON has no raw control character");
+            require(nlohmann::json::parse(json)["query"] == valid, "the query reads back");
+        }
+        out.text().clear();
+    }
+    std::fclose(sink);
     std::string csv;
     selmak::cli::appendCsvField(csv, text, ';');
     require(isValidUtf8(csv), "CSV is UTF-8");

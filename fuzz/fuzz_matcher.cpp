@@ -33,17 +33,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(!key.empty() || search.match == selmak::ModelMatch::None, "an empty key finds nothing");
     const selmak::ModelHit *previous = nullptr;
     for (const selmak::ModelHit &hit : search.hits) {
-        require(hit.step >= selmak::Catalog::kFirstStep && hit.step <= selmak::Catalog::kLastStep,
-                "the step is in 1..19");
+        require((hit.step >= selmak::Catalog::kFirstStep && hit.step <= selmak::Catalog::kLastStep)
+                    || (hit.step == selmak::kNoStep && hit.frame != nullptr),
+                "the step is in 1..19, or none for a frame");
         require(hit.maker != selmak::Column::Power && hit.maker != selmak::Column::Current,
                 "the hit is a maker's column");
         // "CI16" stands in "CI15/16" by its digits alone.
         const std::string_view tail
             = hit.model.substr(hit.model.size() - std::min<std::size_t>(2, hit.model.size()));
-        require(!hit.model.empty()
-                    && selmak::Catalog::cell(hit.maker, hit.step)->find(tail)
-                        != std::string_view::npos,
-                "the model comes from its cell");
+        if (hit.frame == nullptr)
+            require(!hit.model.empty()
+                        && selmak::Catalog::cell(hit.maker, hit.step)->find(tail)
+                            != std::string_view::npos,
+                    "the model comes from its cell");
+        else
+            require(hit.model == hit.frame->model && hit.maker == hit.frame->column,
+                    "the model is its frame's");
         const std::string modelKey = selmak::modelKey(hit.model);
         if (search.match == selmak::ModelMatch::Found) {
             require(key.starts_with(modelKey), "a found model begins the code");
@@ -54,8 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                     "the code begins every candidate");
         }
         require(previous == nullptr || previous->step < hit.step
-                    || (previous->step == hit.step && previous->maker <= hit.maker),
-                "hits in catalogue order");
+                    || (previous->step == hit.step && previous->maker < hit.maker)
+                    || (previous->step == hit.step && previous->maker == hit.maker
+                        && (previous->frame == nullptr || hit.frame != nullptr)),
+                "hits by step, then column, the catalogue's before frames");
         previous = &hit;
     }
     return 0;

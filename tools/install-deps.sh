@@ -11,7 +11,7 @@
 set -eu
 
 build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth python3
-    libfast-float-dev"
+    libfast-float-dev nlohmann-json3-dev libcli11-dev"
 ci="clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream"
 images="librsvg2-bin imagemagick icoutils icnsutils"
 bench="hyperfine"

@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+#include "core/model_finder.h"
+#include "core/today_ranges.h"
+
+#include <algorithm>
+#include <array>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace selmak {
+namespace {
+
+using enum Column;
+
+struct PowerSteps
+{
+    const char *name;
+    double power;
+    std::vector<int> steps;
+};
+
+class FrameSteps : public testing::TestWithParam<PowerSteps>
+{
+};
+
+TEST_P(FrameSteps, AreTheLargestStepsTheFrameReaches)
+{
+    EXPECT_EQ(stepsOfPower(GetParam().power), GetParam().steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rule, FrameSteps,
+                         testing::Values(PowerSteps { "below_the_smallest_step", 3.99, {} },
+                                         PowerSteps { "nothing", 0, {} },
+                                         PowerSteps { "smallest_step", 4, { 1 } },
+                                         PowerSteps { "between_steps", 5.4, { 1 } },
+                                         PowerSteps { "step_power_exactly", 5.5, { 2 } },
+                                         PowerSteps { "both_rows_of_11_kw", 11, { 4, 5 } },
+                                         PowerSteps { "above_11_kw", 12.5, { 4, 5 } },
+                                         PowerSteps { "just_short_of_15_kw", 14.99, { 4, 5 } },
+                                         PowerSteps { "fractional_step", 18.5, { 7 } },
+                                         PowerSteps { "largest_step", 250, { 19 } },
+                                         PowerSteps { "above_the_largest_step", 400, { 19 } }),
+                         [](const auto &row) { return std::string(row.param.name); });
+
+constexpr Source kSource { "s", "Maker", "Data sheet", "2024", "https://example.com/" };
+
+// Frames of one made-up maker, in no order, with the traps the rule must step round.
+constexpr std::array<TodayFrame, 7> kFrames { {
+    { Siemens, "Siemens", "R", FrameKind::Today, "F15", "15", 15, "32", 32, &kSource, 1 },
+    { Siemens, "Siemens", "R", FrameKind::Today, "F7B", "7.5", 7.5, "17", 17, &kSource, 2 },
+    { Siemens, "Siemens", "R", FrameKind::Today, "F7A", "7.5", 7.5, "16", 16, &kSource, 3 },
+    { Siemens, "Siemens", "R", FrameKind::Today, "F3", "3", 3, "7", 7, &kSource, 4 },
+    { Siemens, "Siemens", "Old", FrameKind::Series, "S11", "11", 11, "25", 25, &kSource, 5 },
+    { Moeller, "Eaton", "D", FrameKind::Today, "M11", "11", 11, "25", 25, &kSource, 6 },
+    { Siemens, "Siemens", "R", FrameKind::Today, "F200", "200", 200, "400", 400, &kSource, 7 },
+} };
+
+struct StepModel
+{
+    const char *name;
+    Column maker;
+    int step;
+    std::string_view model; // empty: none
+};
+
+class TodaysModel : public testing::TestWithParam<StepModel>
+{
+};
+
+TEST_P(TodaysModel, IsTheSmallestFrameSoldTodayThatReachesTheStep)
+{
+    const StepModel &e = GetParam();
+    const TodayFrame *frame = smallestReaching(kFrames, e.maker, e.step);
+    EXPECT_EQ(frame == nullptr ? std::string_view {} : frame->model, e.model);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, TodaysModel,
+    testing::Values(StepModel { "smallest_step_skips_a_frame_below_it", Siemens, 1, "F7A" },
+                    StepModel { "equal_power_then_smaller_current", Siemens, 3, "F7A" },
+                    StepModel { "series_frames_do_not_count", Siemens, 4, "F15" },
+                    StepModel { "exactly_the_step_power", Siemens, 6, "F15" },
+                    StepModel { "far_larger_when_nothing_between", Siemens, 7, "F200" },
+                    StepModel { "none_reaches", Siemens, 19, "" },
+                    StepModel { "another_column", Moeller, 5, "M11" },
+                    StepModel { "nothing_in_the_column", Abb, 1, "" },
+                    StepModel { "not_a_step", Siemens, 20, "" }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+TEST(TodaysModel, IsTextWithTheCatalogueMarkForNone)
+{
+    for (const ColumnInfo &info : kColumns) {
+        for (int step = 1; step <= 19; ++step) {
+            const TodayFrame *frame = todayFrame(info.column, step);
+            EXPECT_EQ(todayModel(info.column, step), frame ? frame->model : "---");
+            EXPECT_EQ(frame, smallestReaching(todayFrames(), info.column, step));
+        }
+    }
+}
+
+// The data in data/: what the build checks, and what only the program can.
+TEST(TodayData, EveryFrameHasItsSource)
+{
+    ASSERT_FALSE(todayFrames().empty());
+    for (const TodayFrame &frame : todayFrames()) {
+        ASSERT_NE(frame.source, nullptr) << "data/today.csv:" << frame.line;
+        EXPECT_FALSE(frame.source->address.empty()) << "data/today.csv:" << frame.line;
+    }
+}
+
+TEST(TodayData, PowerAndCurrentRiseWithTheFrameInsideARange)
+{
+    std::map<std::tuple<Column, std::string_view, FrameKind>, std::vector<const TodayFrame *>>
+        ranges;
+    for (const TodayFrame &frame : todayFrames())
+        ranges[{ frame.column, frame.range, frame.kind }].push_back(&frame);
+    for (auto &[range, frames] : ranges) {
+        std::stable_sort(
+            frames.begin(), frames.end(),
+            [](const TodayFrame *a, const TodayFrame *b) { return a->power < b->power; });
+        for (std::size_t i = 1; i < frames.size(); ++i) {
+            const TodayFrame &a = *frames[i - 1];
+            const TodayFrame &b = *frames[i];
+            EXPECT_TRUE(b.current > a.current || (b.current == a.current && b.power > a.power))
+                << "data/today.csv:" << b.line << " " << b.model << " (" << b.powerText << " kW, "
+                << b.currentText << " A) against line " << a.line << " " << a.model << " ("
+                << a.powerText << " kW, " << a.currentText << " A)";
+        }
+    }
+}
+
+TEST(TodayData, EveryModelIsFoundByItsOwnCode)
+{
+    for (const TodayFrame &frame : todayFrames()) {
+        SCOPED_TRACE(std::string(frame.model) + ", data/today.csv:" + std::to_string(frame.line));
+        const ModelSearch search = findModel(frame.model);
+        EXPECT_EQ(search.match, ModelMatch::Found);
+        // Itself, or the catalogue's model of the same name in its column.
+        const bool found
+            = std::any_of(search.hits.begin(), search.hits.end(), [&](const ModelHit &h) {
+                  return h.maker == frame.column
+                      && (h.frame == &frame
+                          || (h.frame == nullptr && modelKey(h.model) == modelKey(frame.model)));
+              });
+        EXPECT_TRUE(found);
+    }
+}
+
+struct Code
+{
+    const char *name;
+    std::string_view text;
+    Column maker;
+    std::string_view model;
+    HitOrigin origin;
+    std::vector<int> steps; // {kNoStep} below the smallest step
+};
+
+class FindingAFrame : public testing::TestWithParam<Code>
+{
+};
+
+TEST_P(FindingAFrame, SaysWhereItIsFrom)
+{
+    const Code &e = GetParam();
+    const ModelSearch search = findModel(e.text);
+    EXPECT_EQ(search.match, ModelMatch::Found);
+    std::vector<int> steps;
+    for (const ModelHit &hit : search.hits) {
+        EXPECT_EQ(hit.maker, e.maker);
+        EXPECT_EQ(hit.model, e.model);
+        EXPECT_EQ(hit.origin(), e.origin);
+        steps.push_back(hit.step);
+    }
+    EXPECT_EQ(steps, e.steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Finder, FindingAFrame,
+    testing::Values(
+        Code {
+            "siemens_3rt2", "3RT2026-1AP00", Siemens, "3RT2026", HitOrigin::TodayRange, { 4, 5 } },
+        Code { "abb_af", "AF26-30-00-13", Abb, "AF26", HitOrigin::TodayRange, { 4, 5 } },
+        Code { "siemens_3rt1_series",
+               "3RT1026-1AP00",
+               Siemens,
+               "3RT1026",
+               HitOrigin::Series,
+               { 4, 5 } },
+        Code { "eaton_dilm", "DILM17-10", Moeller, "DILM17", HitOrigin::TodayRange, { 3 } },
+        Code { "tesys_deca", "LC1D38", Telemecanique, "LC1D38", HitOrigin::TodayRange, { 7 } },
+        Code { "abb_a_series", "A26-30-10", Abb, "A26", HitOrigin::Series, { 4, 5 } },
+        Code { "below_the_smallest_step",
+               "3RT2015-1AP61",
+               Siemens,
+               "3RT2015",
+               HitOrigin::TodayRange,
+               { kNoStep } }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+} // namespace
+} // namespace selmak
