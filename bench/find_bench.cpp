@@ -28,6 +28,7 @@ public:
     void selectHit(int) override { }
     int selectedHit() const override { return 0; }
     void setStatus(std::string_view) override { }
+    void setToday(std::string_view) override { }
     void closeWindow() override { }
 };
 

@@ -5,6 +5,7 @@
 #include "forms/find_view.h"
 #include "forms/hit_line.h"
 #include "forms/main_form.h"
+#include "forms/today_line.h"
 
 #include <string>
 
@@ -63,6 +64,14 @@ void FindForm::txtModel_Change()
     if (!lines.empty())
         m_view.selectHit(0);
     m_view.setStatus(status(search, text));
+    lstHits_Click();
+}
+
+void FindForm::lstHits_Click()
+{
+    const int selected = m_view.selectedHit();
+    const bool any = selected >= 0 && static_cast<std::size_t>(selected) < m_steps.size();
+    m_view.setToday(any ? todayLine(m_steps[static_cast<std::size_t>(selected)]) : std::string());
 }
 
 void FindForm::cmdShow_Click()
@@ -80,12 +89,21 @@ void FindForm::cmdClose_Click()
     m_view.closeWindow();
 }
 
-// With nothing selected (an empty list) there is nothing to show, and nothing is said.
-void FindForm::ShowSelectedHit()
+int FindForm::SelectedStep() const
 {
     const int selected = m_view.selectedHit();
-    if (selected >= 0 && static_cast<std::size_t>(selected) < m_steps.size())
-        m_main.ShowStep(m_steps[static_cast<std::size_t>(selected)]);
+    if (selected < 0 || static_cast<std::size_t>(selected) >= m_steps.size())
+        return kNoStep;
+    return m_steps[static_cast<std::size_t>(selected)];
+}
+
+// With nothing selected (an empty list), or a frame with no step, there is nothing to show, and
+// nothing is said: its line and the line of today's models already say it has no step.
+void FindForm::ShowSelectedHit()
+{
+    const int step = SelectedStep();
+    if (step != kNoStep)
+        m_main.ShowStep(step);
 }
 
 } // namespace selmak::forms

@@ -9,8 +9,9 @@ class FindView;
 class MainForm;
 
 // The find window's behaviour, the same in every front-end: every edit of the part number
-// searches the catalogue at once and lists the models it names; a hit shown goes to the main
-// window's form, which shows its step as the step buttons would.
+// searches the catalogue and today's ranges at once and lists the models it names, with what is
+// sold today for the selected hit's step; a hit shown goes to the main window's form, which shows
+// its step as the step buttons would. A frame below the smallest step has no step to show.
 class FindForm
 {
 public:
@@ -18,11 +19,13 @@ public:
 
     void Form_Load();
     void txtModel_Change();
+    void lstHits_Click(); // the selection changed
     void cmdShow_Click();
     void lstHits_DblClick();
     void cmdClose_Click();
 
 private:
+    int SelectedStep() const; // kNoStep when the hit has none, or nothing is selected
     void ShowSelectedHit();
 
     FindView &m_view;

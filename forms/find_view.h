@@ -20,6 +20,8 @@ public:
     virtual void selectHit(int index) = 0; // counted from 0
     virtual int selectedHit() const = 0; // counted from 0; -1 when none is
     virtual void setStatus(std::string_view text) = 0; // UTF-8
+    // What is sold today for the selected hit's step, under "Сегодня выпускаются:".
+    virtual void setToday(std::string_view text) = 0; // UTF-8
     // Closes and discards the window; the next request builds a new one.
     virtual void closeWindow() = 0;
 

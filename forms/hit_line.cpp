@@ -4,18 +4,47 @@
 #include "core/catalog.h"
 
 namespace selmak::forms {
+namespace {
+
+void appendStep(std::string &line, int step, std::string_view power, std::string_view current)
+{
+    line.append("  —  ступень ").append(std::to_string(step)).append(": ");
+    line.append(power).append(" кВт, ").append(current).append(" А");
+}
+
+std::string catalogueLine(const ModelHit &hit)
+{
+    std::string line(columnInfo(hit.maker).heading);
+    line.append("  ").append(hit.model);
+    appendStep(line, hit.step, Catalog::cell(Column::Power, hit.step).value_or(""),
+               Catalog::cell(Column::Current, hit.step).value_or(""));
+    return line;
+}
+
+// The frame's own rating, as its maker publishes it: the step only says where it stands.
+std::string frameLine(const ModelHit &hit, const TodayFrame &frame)
+{
+    std::string line(frame.brand);
+    line.append("  ").append(hit.model).append(" (").append(frame.range);
+    line.append(frame.kind == FrameKind::Today ? ", сегодня)" : ", серия каталога)");
+    if (frame.powerText.empty())
+        line.append("  —  ").append(frame.currentText).append(" А, мощность при 400 В не указана");
+    else if (hit.step == kNoStep)
+        line.append("  —  ")
+            .append(frame.powerText)
+            .append(" кВт, ")
+            .append(frame.currentText)
+            .append(" А: меньше наименьшей ступени");
+    else
+        appendStep(line, hit.step, frame.powerText, frame.currentText);
+    return line;
+}
+
+} // namespace
 
 std::string hitLine(const ModelHit &hit)
 {
-    const std::string_view maker = columnInfo(hit.maker).heading;
-    const std::string_view power = Catalog::cell(Column::Power, hit.step).value_or("");
-    const std::string_view current = Catalog::cell(Column::Current, hit.step).value_or("");
-    std::string line;
-    line.reserve(64);
-    line.append(maker).append("  ").append(hit.model).append("  —  ступень ");
-    line.append(std::to_string(hit.step)).append(": ").append(power).append(" кВт, ");
-    line.append(current).append(" А");
-    return line;
+    return hit.frame == nullptr ? catalogueLine(hit) : frameLine(hit, *hit.frame);
 }
 
 } // namespace selmak::forms

@@ -7,8 +7,11 @@
 
 namespace selmak::forms {
 
-// A hit as one line of the find window's list: the maker, the catalogue's model and the step
-// with its ratings, "Telemecanique  LC1D18  —  ступень 3: 7.5 кВт, 15.2 А".
+// A hit as one line of the find window's list. A catalogue model gives its maker's caption, the
+// model and the step with the step's ratings, "Telemecanique  LC1D18  —  ступень 3: 7.5 кВт,
+// 15.2 А"; a frame gives its brand, model, range and whether it is sold today or a frame of the
+// catalogue's series, with its own rating: "Siemens  3RT2026 (SIRIUS 3RT2, сегодня)  —  ступень 4:
+// 11 кВт, 25 А". A frame with no step, or with no power published, says so instead of a step.
 std::string hitLine(const ModelHit &hit);
 
 } // namespace selmak::forms

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/catalog.h"
 #include "forms/find_form.h"
+#include "forms/hit_line.h"
 #include "forms/main_form.h"
 #include "recording_find_view.h"
 #include "recording_main_view.h"
@@ -70,6 +71,18 @@ constexpr const char *kStep3 = "Telemecanique  LC1D18  —  ступень 3: 7.
 constexpr const char *kStep4 = "Telemecanique  LC1D18  —  ступень 4: 11 кВт, 21.7 А";
 constexpr const char *kNoModel = "В каталоге нет модели, с которой начинается это обозначение";
 constexpr const char *kNoSymbols = "В обозначении нет ни букв, ни цифр";
+constexpr const char *kToday4
+    = "Siemens  3RT2026 (SIRIUS 3RT2, сегодня)  —  ступень 4: 11 кВт, 25 А";
+constexpr const char *kToday5
+    = "Siemens  3RT2026 (SIRIUS 3RT2, сегодня)  —  ступень 5: 11 кВт, 25 А";
+constexpr const char *kSeries4
+    = "Siemens  3RT1026 (SIRIUS 3RT1, серия каталога)  —  ступень 4: 11 кВт, 25 А";
+constexpr const char *kSeries5
+    = "Siemens  3RT1026 (SIRIUS 3RT1, серия каталога)  —  ступень 5: 11 кВт, 25 А";
+constexpr const char *kBelowToday
+    = "Siemens  3RT2015 (SIRIUS 3RT2, сегодня)  —  3 кВт, 7 А: меньше наименьшей ступени";
+constexpr const char *kBelowSeries
+    = "Siemens  3RT1015 (SIRIUS 3RT1, серия каталога)  —  3 кВт, 7 А: меньше наименьшей ступени";
 
 INSTANTIATE_TEST_SUITE_P(
     FindForm, Searching,
@@ -89,6 +102,13 @@ INSTANTIATE_TEST_SUITE_P(
         Query { "one_letter_lists_what_it_begins", "L", 55, "AEG  LS4  —  ступень 1: 4 кВт, 8.5 А",
                 "Telemecanique  LC1F630  —  ступень 19: 250 кВт, 437 А",
                 "Это только начало обозначения; подходят модели: 55" },
+        Query { "frame_of_today", "3RT2026-1AP00", 2, kToday4, kToday5, "Найдено моделей: 2" },
+        Query { "frame_of_the_series", "3rt1026-1ap00", 2, kSeries4, kSeries5,
+                "Найдено моделей: 2" },
+        Query { "frame_below_the_smallest_step", "3RT2015-1AP61", 1, kBelowToday, kBelowToday,
+                "Найдено моделей: 1" },
+        Query { "series_frame_below_the_smallest_step", "3RT1015", 1, kBelowSeries, kBelowSeries,
+                "Найдено моделей: 1" },
         Query { "unknown", "XYZ-1", 0, "", "", kNoModel },
         Query { "only_separators", " -/. \t", 0, "", "", kNoSymbols },
         Query { "control_characters_around", "\tLC1D18\r\n", 2, kStep3, kStep4,
@@ -144,22 +164,87 @@ TEST_P(Showing, ShowsTheSelectedHitsStepInTheMainWindow)
     EXPECT_EQ(f.main.RowIndex(), std::min(s.row + 1, Catalog::kLastStep));
 }
 
-INSTANTIATE_TEST_SUITE_P(FindForm, Showing,
-                         testing::Values(Show { "first_hit", "LS27", -1, false, 4 },
-                                         Show { "row_4", "LS27", 0, false, 4 },
-                                         Show { "row_5", "LS27", 1, false, 5 },
-                                         Show { "double_click_row_5", "LS27", 1, true, 5 },
-                                         Show { "candidate", "LC1D1", 0, false, 2 },
-                                         Show { "last_step", "LC1F630", -1, true, 19 },
-                                         Show { "empty_list_shows_nothing", "", -1, false, 10 },
-                                         Show { "unknown_shows_nothing", "XYZ", -1, true, 10 }),
-                         [](const testing::TestParamInfo<Show> &p) { return p.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    FindForm, Showing,
+    testing::Values(Show { "first_hit", "LS27", -1, false, 4 },
+                    Show { "row_4", "LS27", 0, false, 4 }, Show { "row_5", "LS27", 1, false, 5 },
+                    Show { "double_click_row_5", "LS27", 1, true, 5 },
+                    Show { "candidate", "LC1D1", 0, false, 2 },
+                    Show { "last_step", "LC1F630", -1, true, 19 },
+                    Show { "frame_of_today_row_5", "3RT2026", 1, false, 5 },
+                    Show { "frame_below_shows_nothing", "3RT2015", -1, false, 10 },
+                    Show { "double_click_below_shows_nothing", "3RT1015", 0, true, 10 },
+                    Show { "empty_list_shows_nothing", "", -1, false, 10 },
+                    Show { "unknown_shows_nothing", "XYZ", -1, true, 10 }),
+    [](const testing::TestParamInfo<Show> &p) { return p.param.name; });
+
+struct Today
+{
+    const char *name;
+    const char *text;
+    int pick; // the line the person selects afterwards, or -1 to leave the first
+    bool whole; // `said` is all the line of today's models says, not only a part of it
+    const char *said;
+};
+
+class ShowingToday : public testing::TestWithParam<Today>
+{
+};
+
+// Under the hits, each maker's model of today for the selected hit's step, in the catalogue's
+// column order; it follows the selection.
+TEST_P(ShowingToday, FollowsTheSelectedHit)
+{
+    const Today &t = GetParam();
+    Finding f;
+    f.type("LC1D25"); // step 4's models on show first: each search replaces them
+    f.type(t.text);
+    if (t.pick >= 0) {
+        f.findView.selected = t.pick;
+        f.find.lstHits_Click();
+    }
+    if (t.whole)
+        EXPECT_EQ(f.findView.today, t.said);
+    else
+        EXPECT_NE(f.findView.today.find(t.said), std::string::npos) << f.findView.today;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FindForm, ShowingToday,
+    testing::Values(
+        Today { "first_hit_step_3", "LC1D18", -1, false, "Siemens 3RT2018, Eaton DILM15" },
+        Today { "second_hit_step_4", "LC1D18", 1, false, "Siemens 3RT2026, Eaton DILM25" },
+        Today { "back_to_the_first", "LC1D18", 0, false, "Siemens 3RT2018, Eaton DILM15" },
+        Today { "largest_step", "LC1F630", -1, false, "Schneider Electric LC1F" },
+        Today { "no_step", "3RT2015", -1, true, "у этой модели нет ступени каталога" },
+        Today { "empty_list", "", -1, true, "" }, Today { "unknown", "XYZ", -1, true, "" }),
+    [](const testing::TestParamInfo<Today> &p) { return p.param.name; });
+
+// IEK publishes only the current of its КМИ frames: such a frame has no step, and its line says
+// that no power is given rather than that it is below the smallest step.
+TEST(FindForm, SaysWhenAFrameHasNoPower)
+{
+    const TodayFrame frame { .column = Column::Iek,
+                             .brand = "IEK",
+                             .range = "КМИ",
+                             .kind = FrameKind::Today,
+                             .model = "КМИ-10910",
+                             .powerText = "",
+                             .power = 0,
+                             .currentText = "9",
+                             .current = 9,
+                             .source = nullptr,
+                             .line = 0 };
+    EXPECT_EQ(hitLine({ Column::Iek, kNoStep, frame.model, &frame }),
+              "IEK  КМИ-10910 (КМИ, сегодня)  —  9 А, мощность при 400 В не указана");
+}
 
 TEST(FindForm, LoadsEmptyAndCloses)
 {
     Finding f;
     EXPECT_TRUE(f.findView.lines.empty());
     EXPECT_EQ(f.findView.status, "");
+    EXPECT_EQ(f.findView.today, "");
     f.find.cmdClose_Click();
     EXPECT_TRUE(f.findView.closed);
 }

@@ -8,7 +8,8 @@
 
 namespace selmak::test {
 
-// Keeps what the form shows, as a find window would: the list, its selection and the status.
+// Keeps what the form shows, as a find window would: the list, its selection, the status and
+// today's models.
 class RecordingFindView : public forms::FindView
 {
 public:
@@ -21,12 +22,14 @@ public:
     void selectHit(int index) override { selected = index; }
     int selectedHit() const override { return selected; }
     void setStatus(std::string_view shown) override { status = shown; }
+    void setToday(std::string_view shown) override { today = shown; }
     void closeWindow() override { closed = true; }
 
     std::string text;
     std::vector<std::string> lines;
     int selected = -1;
     std::string status;
+    std::string today;
     bool closed = false;
 };
 

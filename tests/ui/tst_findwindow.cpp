@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "forms/today_line.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/find_dialog.h"
 #include "ui/qt/fonts.h"
@@ -38,6 +39,7 @@ private slots:
     void typingListsTheHits_data();
     void typingListsTheHits();
     void hitsAreReadByScreenReaders();
+    void todaysModelsFollowTheSelection();
     void showsTheChosenStep_data();
     void showsTheChosenStep();
     void escAndCloseDiscardIt_data();
@@ -211,6 +213,11 @@ void tst_FindWindow::typingListsTheHits_data()
     QTest::newRow("a long line") << "100-A110N" << 2
                                  << "Alien Bradey  100-A110N  —  ступень 11: 45 кВт, 81 А"
                                  << "Найдено моделей: 2";
+    QTest::newRow("the longest line")
+        << "3RT1015" << 1
+        << "Siemens  3RT1015 (SIRIUS 3RT1, серия каталога)  —  3 кВт, "
+           "7 А: меньше наименьшей ступени"
+        << "Найдено моделей: 1";
     QTest::newRow("one letter") << "L" << 55 << "AEG  LS4  —  ступень 1: 4 кВт, 8.5 А"
                                 << "Это только начало обозначения; подходят модели: 55";
 }
@@ -264,6 +271,34 @@ void tst_FindWindow::hitsAreReadByScreenReaders()
     QCOMPARE(names,
              (QStringList { QStringLiteral("AEG  LS27  —  ступень 4: 11 кВт, 21.7 А"),
                             QStringLiteral("AEG  LS27  —  ступень 5: 11 кВт, 21.7 А") }));
+}
+
+// LC1D18 is in steps 3 and 4, whose models of today differ: the label under the hits follows the
+// selection, by the keys and by the mouse, and is read out with its text.
+void tst_FindWindow::todaysModelsFollowTheSelection()
+{
+    FindDialog *find = openFind();
+    QVERIFY(find);
+    QTest::keyClicks(child<QLineEdit>(find, "txtModel"), QStringLiteral("LC1D18"));
+    auto *list = child<QListWidget>(find, "lstHits");
+    auto *today = child<QLabel>(find, "lblTodayModels");
+    const QString step3 = QString::fromStdString(selmak::forms::todayLine(3));
+    const QString step4 = QString::fromStdString(selmak::forms::todayLine(4));
+    QVERIFY(step3 != step4);
+    QCOMPARE(child<QLabel>(find, "lblToday")->text(), QStringLiteral("Сегодня выпускаются:"));
+    QCOMPARE(today->text(), step3);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(today->text(), step4);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    QCOMPARE(today->text(), step3);
+    QVERIFY2(today->heightForWidth(today->width()) <= today->height(),
+             "today's models are cut off");
+    QAccessibleInterface *label = QAccessible::queryAccessibleInterface(today);
+    QVERIFY(label);
+    QCOMPARE(label->text(QAccessible::Name), step3);
+    QCOMPARE(shown("lblPower"), QStringLiteral("4"));
 }
 
 void tst_FindWindow::showsTheChosenStep_data()

@@ -147,6 +147,25 @@ for (const size of sizes) {
             assert.match(await find(page, 'lblStatus').textContent(), /^Это только начало обозначения; подходят модели: \d+$/);
         });
 
+        // LC1D18 is in steps 3 and 4, whose models of today differ.
+        for (const [how, select] of [['the arrow down', 'ArrowDown'], ['a click', 'click']]) {
+            it(`shows today's models of the selected hit's step, following ${how}`, async () => {
+                await fresh();
+                await openFind();
+                await page.keyboard.type('LC1D18');
+                assert.equal(await find(page, 'lblToday').textContent(), 'Сегодня выпускаются:');
+                assert.match(await find(page, 'lblTodayModels').textContent(), /Siemens 3RT2018, Eaton DILM15/);
+                if (select === 'click') {
+                    await page.getByRole('option').nth(1).click();
+                } else {
+                    await find(page, 'lstHits').focus();
+                    await page.keyboard.press(select);
+                }
+                assert.match(await find(page, 'lblTodayModels').textContent(), /Siemens 3RT2026, Eaton DILM25/);
+                assert.equal(await control(page, 'lblPower').textContent(), '4');
+            });
+        }
+
         // how the hit is shown, the power and Moeller's model the main window shows then
         const shows = [
             ['Enter on the first hit', [], '7.5', 'DILM15'],

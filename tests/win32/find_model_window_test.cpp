@@ -4,6 +4,7 @@
 // search, the choice and the closing through the real EDIT, LISTBOX and buttons.
 #include "core/catalog.h"
 #include "forms/find_layout.h"
+#include "forms/today_line.h"
 #include "running_app.h"
 #include "ui/win32/text.h"
 
@@ -280,6 +281,44 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  "CI25" }),
     [](const testing::TestParamInfo<Choice> &p) { return std::string(p.param.name); });
+
+// LC1D18 is in steps 3 and 4, whose models of today differ: the label under the hits follows the
+// selection, by the keys and by the mouse.
+TEST(FindModelWindow, TodaysModelsFollowTheSelection)
+{
+    const struct
+    {
+        const char *way;
+        void (*selectSecond)(Finding &);
+    } cases[] = {
+        { "arrow key",
+          [](Finding &a) {
+              SetFocus(a.findControl("lstHits"));
+              keyThroughLoop(a, a.findControl("lstHits"), VK_DOWN);
+          } },
+        { "click",
+          [](Finding &a) {
+              const HWND list = a.findControl("lstHits");
+              RECT item;
+              SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+              const LPARAM at = MAKELPARAM(item.left + 2, item.top + 2);
+              SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+              SendMessageW(list, WM_LBUTTONUP, 0, at);
+          } },
+    };
+    ASSERT_NE(forms::todayLine(3), forms::todayLine(4));
+    for (const auto &c : cases) {
+        Finding a;
+        a.open();
+        a.search(L"LC1D18");
+        EXPECT_EQ(a.text(a.findControl("lblToday")), "Сегодня выпускаются:") << c.way;
+        EXPECT_EQ(a.text(a.findControl("lblTodayModels")), forms::todayLine(3)) << c.way;
+        c.selectSecond(a);
+        EXPECT_EQ(a.selected(), 1) << c.way;
+        EXPECT_EQ(a.text(a.findControl("lblTodayModels")), forms::todayLine(4)) << c.way;
+        EXPECT_EQ(a.text("lblPower"), "4") << c.way << ": a selection shows nothing yet";
+    }
+}
 
 TEST(FindModelWindow, ClosesByEscCloseOrTheCloseBoxAndOpensAnewEmpty)
 {

@@ -17,8 +17,8 @@
 namespace selmak::ui {
 namespace {
 
-constexpr std::array<std::string_view, 5> kBound { "txtModel", "lstHits", "lblStatus", "cmdShow",
-                                                   "cmdClose" };
+constexpr std::array<std::string_view, 6> kBound { "txtModel",       "lstHits", "lblStatus",
+                                                   "lblTodayModels", "cmdShow", "cmdClose" };
 
 QString fromUtf8(std::string_view text)
 {
@@ -42,8 +42,11 @@ FindDialog::FindDialog(forms::MainForm &main, QWidget *owner)
     m_txtModel = findChild<QLineEdit *>(QStringLiteral("txtModel"));
     m_lstHits = findChild<QListWidget *>(QStringLiteral("lstHits"));
     m_lblStatus = findChild<QLabel *>(QStringLiteral("lblStatus"));
+    m_lblTodayModels = findChild<QLabel *>(QStringLiteral("lblTodayModels"));
 
     connect(m_txtModel, &QLineEdit::textChanged, this, [this] { m_form.txtModel_Change(); });
+    // By the mouse or the keys; the form's own selection runs it too, which does no harm.
+    connect(m_lstHits, &QListWidget::currentRowChanged, this, [this] { m_form.lstHits_Click(); });
     connect(m_lstHits, &QListWidget::itemDoubleClicked, this,
             [this] { m_form.lstHits_DblClick(); });
     connect(findChild<QPushButton *>(QStringLiteral("cmdShow")), &QPushButton::clicked, this,
@@ -96,6 +99,11 @@ int FindDialog::selectedHit() const
 void FindDialog::setStatus(std::string_view text)
 {
     m_lblStatus->setText(fromUtf8(text));
+}
+
+void FindDialog::setToday(std::string_view text)
+{
+    m_lblTodayModels->setText(fromUtf8(text));
 }
 
 void FindDialog::closeWindow()

@@ -16,9 +16,10 @@ class MainForm;
 
 namespace selmak::ui {
 
-// "Поиск по модели": a part number typed in, the catalogue models it names listed as it is typed,
-// the chosen one's step shown in the main window. Modeless and owned by the main window, so it
-// stays above it and goes with it; closing it discards it.
+// "Поиск по модели": a part number typed in, the models it names listed as it is typed with what
+// is sold today for the selected one's step, the chosen one's step shown in the main window.
+// Modeless and owned by the main window, so it stays above it and goes with it; closing it discards
+// it.
 class FindDialog : public QDialog, private forms::FindView
 {
     Q_OBJECT
@@ -38,11 +39,13 @@ private:
     void selectHit(int index) override;
     int selectedHit() const override;
     void setStatus(std::string_view text) override;
+    void setToday(std::string_view text) override;
     void closeWindow() override;
 
     QLineEdit *m_txtModel;
     QListWidget *m_lstHits;
     QLabel *m_lblStatus;
+    QLabel *m_lblTodayModels;
     forms::FindForm m_form;
 };
 

@@ -14,8 +14,9 @@ inline constexpr std::array<std::string_view, 10> kMainBound {
 };
 inline constexpr std::array<std::string_view, 4> kAboutBound { "cmdOK", "lblURL", "lblTitle",
                                                                "lblVersion" };
-inline constexpr std::array<std::string_view, 5> kFindBound { "txtModel", "lstHits", "lblStatus",
-                                                              "cmdShow", "cmdClose" };
+inline constexpr std::array<std::string_view, 6> kFindBound { "txtModel",  "lstHits",
+                                                              "lblStatus", "lblTodayModels",
+                                                              "cmdShow",   "cmdClose" };
 
 // Checks, once at start, that every name the page binds is in its window's layout table, and
 // stops the program with a message naming each one that is not.

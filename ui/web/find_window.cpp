@@ -10,8 +10,11 @@ FindWindow::FindWindow(const val &parent, forms::MainForm &main)
     : m_window(forms::findLayout(), BuiltWindow::Frame::Dialog),
       m_txtModel(m_window.control("txtModel")),
       m_lblStatus(m_window.control("lblStatus")),
+      m_lblTodayModels(m_window.control("lblTodayModels")),
       m_form(*this, main),
-      m_lstHits(m_window.control("lstHits"), m_listeners, [this] { m_form.lstHits_DblClick(); })
+      m_lstHits(
+          m_window.control("lstHits"), m_listeners, [this] { m_form.lstHits_Click(); },
+          [this] { m_form.lstHits_DblClick(); })
 {
     const val &dialog = m_window.frame();
     const val closeBox = m_window.addCloseBox();
@@ -94,6 +97,11 @@ int FindWindow::selectedHit() const
 void FindWindow::setStatus(std::string_view text)
 {
     setText(m_lblStatus, text);
+}
+
+void FindWindow::setToday(std::string_view text)
+{
+    setText(m_lblTodayModels, text);
 }
 
 void FindWindow::closeWindow()

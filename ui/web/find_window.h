@@ -35,12 +35,14 @@ private:
     void selectHit(int index) override;
     int selectedHit() const override;
     void setStatus(std::string_view text) override;
+    void setToday(std::string_view text) override;
     void closeWindow() override;
 
     BuiltWindow m_window;
     Listeners m_listeners;
     val m_txtModel;
     val m_lblStatus;
+    val m_lblTodayModels;
     forms::FindForm m_form;
     ListBox m_lstHits;
 };

@@ -5,19 +5,22 @@
 
 namespace selmak::web {
 
-ListBox::ListBox(val element, Listeners &listeners, std::function<void()> onDoubleClick)
+ListBox::ListBox(val element, Listeners &listeners, std::function<void()> onSelect,
+                 std::function<void()> onDoubleClick)
     : m_element(std::move(element))
 {
-    listeners.listen(m_element, "click", [this](val event) {
+    listeners.listen(m_element, "click", [this, onSelect](val event) {
         const val line = event["target"].call<val>("closest", std::string("[role=option]"));
-        if (!line.isNull())
+        if (!line.isNull()) {
             select(std::stoi(line["dataset"]["index"].as<std::string>()));
+            onSelect();
+        }
     });
     listeners.listen(m_element, "dblclick", [onDoubleClick](val event) {
         if (!event["target"].call<val>("closest", std::string("[role=option]")).isNull())
             onDoubleClick();
     });
-    listeners.listen(m_element, "keydown", [this](val event) {
+    listeners.listen(m_element, "keydown", [this, onSelect](val event) {
         if (m_count == 0)
             return;
         const std::string key = event["key"].as<std::string>();
@@ -39,6 +42,7 @@ ListBox::ListBox(val element, Listeners &listeners, std::function<void()> onDoub
             return;
         event.call<void>("preventDefault");
         select(std::clamp(next, 0, m_count - 1));
+        onSelect();
     });
 }
 

@@ -15,7 +15,9 @@ namespace selmak::web {
 class ListBox
 {
 public:
-    ListBox(val element, Listeners &listeners, std::function<void()> onDoubleClick);
+    // onSelect runs when the mouse or a key selects a line, not when select() does.
+    ListBox(val element, Listeners &listeners, std::function<void()> onSelect,
+            std::function<void()> onDoubleClick);
 
     void setLines(std::span<const std::string> lines); // none is selected afterwards
     void select(int index); // counted from 0

@@ -23,13 +23,14 @@ struct Handler
 
 constexpr std::array kHandlers {
     Handler { "txtModel", EN_CHANGE, &FindForm::txtModel_Change },
+    Handler { "lstHits", LBN_SELCHANGE, &FindForm::lstHits_Click },
     Handler { "lstHits", LBN_DBLCLK, &FindForm::lstHits_DblClick },
     Handler { "cmdShow", BN_CLICKED, &FindForm::cmdShow_Click },
     Handler { "cmdClose", BN_CLICKED, &FindForm::cmdClose_Click },
 };
 
-constexpr std::array<std::string_view, 5> kBound { "txtModel", "lstHits", "lblStatus", "cmdShow",
-                                                   "cmdClose" };
+constexpr std::array<std::string_view, 6> kBound { "txtModel",       "lstHits", "lblStatus",
+                                                   "lblTodayModels", "cmdShow", "cmdClose" };
 
 // A fixed dialog frame, which shows no icon, with the close box only.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
@@ -123,6 +124,11 @@ int FindModelWindow::selectedHit() const
 void FindModelWindow::setStatus(std::string_view text)
 {
     SetWindowTextW(control("lblStatus"), widen(text).c_str());
+}
+
+void FindModelWindow::setToday(std::string_view text)
+{
+    SetWindowTextW(control("lblTodayModels"), widen(text).c_str());
 }
 
 void FindModelWindow::closeWindow()

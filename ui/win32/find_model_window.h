@@ -38,6 +38,7 @@ private:
     void selectHit(int index) override;
     int selectedHit() const override;
     void setStatus(std::string_view text) override;
+    void setToday(std::string_view text) override;
     void closeWindow() override;
 
     forms::FindForm m_form;
