@@ -135,7 +135,7 @@ void tst_FindWindow::opens()
     QCOMPARE(find->windowTitle(), QStringLiteral("Поиск по модели"));
     QCOMPARE(find->parentWidget(), m_window.get());
     QVERIFY(!find->isModal());
-    QCOMPARE(find->size(), QSize(400, 280));
+    QCOMPARE(find->size(), QSize(520, 320));
     QCOMPARE(QApplication::focusWidget(), child<QWidget>(find, "txtModel"));
     QVERIFY(child<QPushButton>(find, "cmdShow")->isDefault());
     // The main window takes input while it is open.

@@ -24,7 +24,14 @@ try {
             await page.locator('#app').screenshot({ path: join(folder, 'web-main-7.5kW.png') });
             await page.getByRole('button', { name: 'Поиск по модели' }).click();
             await page.keyboard.type('LC1D18');
-            await page.locator('#app').screenshot({ path: join(folder, 'web-find-LC1D18.png') });
+            // The find window stands out of the page's frame on the right: the picture holds both.
+            const app = await page.locator('#app').boundingBox();
+            const find = await page.locator('#frmFind').boundingBox();
+            const right = Math.ceil(Math.max(app.x + app.width, find.x + find.width + 16));
+            await page.screenshot({
+                path: join(folder, 'web-find-LC1D18.png'),
+                clip: { x: app.x, y: app.y, width: right - app.x, height: app.height },
+            });
         }
         if (problems.length)
             throw new Error(problems.join('\n'));

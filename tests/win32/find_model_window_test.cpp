@@ -161,12 +161,17 @@ TEST(FindModelWindow, EveryControlStandsAtItsPlaceAtTheWindowsDpi)
                   forms::toPixels(row.twips, dpi))
             << row.name;
     }
-    // Beside the main window, tops level.
+    // Beside the main window, tops level; where the screen has no room beside it (at 144 dpi on
+    // the tests' screen of 1600 pixels), against the screen's right edge, over the main window.
     RECT main;
     RECT find;
     GetWindowRect(a.main(), &main);
     GetWindowRect(a.find(), &find);
-    EXPECT_EQ(find.left, main.right);
+    MONITORINFO monitor {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(a.main(), MONITOR_DEFAULTTONEAREST), &monitor);
+    EXPECT_EQ(find.left, std::min(main.right, monitor.rcWork.right - (find.right - find.left)));
+    EXPECT_LE(find.right, monitor.rcWork.right);
     EXPECT_EQ(find.top, main.top);
 }
 
