@@ -13,5 +13,6 @@ file(READ "${TEMPLATE}" page)
 string(REPLACE "@WINDOWS@" "${windows}" page "${page}")
 string(REPLACE "@DIALOGS@" "${dialogs}" page "${page}")
 file(WRITE "${SITE}/index.html" "${page}")
-file(WRITE "${SITE}/windows.css"
-    "/* Written by the build from the layout tables: each control's place and looks. */\n${styles}")
+set(heading "/* SPDX-License-Identifier: MIT */\n")
+string(APPEND heading "/* Written by the build from the layout tables: each control's place and looks. */\n")
+file(WRITE "${SITE}/windows.css" "${heading}${styles}")
