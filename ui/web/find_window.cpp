@@ -7,14 +7,14 @@
 
 namespace selmak::web {
 FindWindow::FindWindow(const val &parent, forms::MainForm &main)
-    : m_window(forms::findLayout(), BuiltWindow::Frame::Dialog),
+    : m_window(forms::findLayout(), BuiltWindow::fromTemplate(forms::findLayout())),
       m_txtModel(m_window.control("txtModel")),
       m_lblStatus(m_window.control("lblStatus")),
       m_form(*this, main),
       m_lstHits(m_window.control("lstHits"), m_listeners, [this] { m_form.lstHits_DblClick(); })
 {
     const val &dialog = m_window.frame();
-    const val closeBox = m_window.addCloseBox();
+    const val closeBox = m_window.closeBox();
     // The status line is read out as it changes.
     setAttribute(m_lblStatus, "role", "status");
 
