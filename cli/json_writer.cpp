@@ -41,7 +41,10 @@ void setRange(Json &value, const TodayFrame *frame)
     setText(value["brand"], frame->brand);
     setText(value["name"], frame->range);
     value["kind"] = frame->kind == FrameKind::Today ? "today" : "series";
-    setText(value["power_kw"], frame->powerText);
+    if (frame->powerText.empty())
+        value["power_kw"] = nullptr;
+    else
+        setText(value["power_kw"], frame->powerText);
     setText(value["current_a"], frame->currentText);
 }
 

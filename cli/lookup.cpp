@@ -29,7 +29,7 @@ void lookUp(std::string_view query, QueryKind kind, std::string_view numeral,
     for (const ModelHit &hit : search.hits) {
         const Matched matched { hit.maker, hit.model, hit.frame };
         if (hit.step == kNoStep)
-            records.push_back({ query, kind, std::nullopt, matched, kBelowSmallestStep });
+            records.push_back({ query, kind, std::nullopt, matched, whyNoStep(*hit.frame) });
         else
             records.push_back({ query, kind, hit.step, matched, error });
     }

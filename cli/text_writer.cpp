@@ -27,7 +27,8 @@ std::string &appendMatched(std::string &out, const Matched &matched)
                                                    : " (a frame of the catalogue's series: ");
         out.append(frame->brand).push_back(' ');
         out.append(frame->range).append(", ");
-        out.append(frame->powerText).append(" kW, ");
+        if (!frame->powerText.empty())
+            out.append(frame->powerText).append(" kW, ");
         out.append(frame->currentText).append(" A)");
     }
     return out;

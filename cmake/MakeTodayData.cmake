@@ -69,6 +69,9 @@ function(read_csv file header prefix)
                 math(EXPR inner "${length} - 2")
                 string(SUBSTRING "${quoted}" 1 ${inner} value)
                 string(REPLACE "\"\"" "\"" value "${value}")
+            elseif(rest MATCHES "^,")
+                # An empty field; REGEX MATCH refuses a match of nothing.
+                set(value "")
             else()
                 string(REGEX MATCH "^[^,]*" value "${rest}")
                 if(value MATCHES "\"")
@@ -184,7 +187,16 @@ foreach(n RANGE 0 ${last_frame})
     endif()
     set(kw_name "the power (kw)")
     set(a_name "the current (a)")
-    foreach(figure kw a)
+    # A maker may publish a frame's current without a motor power (IEK's КМИ): the power is then
+    # left empty, and the frame is found by its code but stands at no step.
+    set(power "${kw}")
+    if(kw STREQUAL "")
+        set(power 0)
+        set(figures a)
+    else()
+        set(figures kw a)
+    endif()
+    foreach(figure IN LISTS figures)
         if(NOT ${figure} MATCHES "^[0-9]+(\\.[0-9]+)?$" OR ${figure} MATCHES "^0+(\\.0+)?$")
             fail("${TODAY}" ${line}
                  "${${figure}_name} '${${figure}}' must be a positive decimal such as 7.5")
@@ -205,7 +217,7 @@ foreach(n RANGE 0 ${last_frame})
     literal("${frame_${n}_2}" range)
     literal("${model}" model_cpp)
     string(APPEND frames_cpp "    { Column::${column_${column}}, ${brand}, ${range}, ${kind_cpp}, "
-           "${model_cpp}, \"${kw}\", ${kw}, \"${a}\", ${a}, &kSources[${source_index_${source}}], "
+           "${model_cpp}, \"${kw}\", ${power}, \"${a}\", ${a}, &kSources[${source_index_${source}}], "
            "${line} },\n")
 endforeach()
 

@@ -31,8 +31,8 @@ struct TodayFrame
     std::string_view range; // the maker's name for the range ("SIRIUS 3RT2")
     FrameKind kind;
     std::string_view model; // the base designation, without coil or contact suffixes
-    std::string_view powerText; // kW, as the source prints it
-    double power;
+    std::string_view powerText; // kW, as the source prints it; empty where the maker gives none
+    double power; // 0 where the maker gives none: such a frame reaches no step
     std::string_view currentText; // A, as the source prints it
     double current;
     const Source *source;

@@ -3,6 +3,7 @@
 //  1. page load to the first paint of the filled main window, against a static page with the same
 //     controls (the program's own page once filled, saved without its script), both served from
 //     localhost, loaded in turn in fresh contexts of one browser, first contentful paint of each;
+//     and beside it, when the window takes input: the wasm has bound it;
 //  2. the page's whole transfer gzipped: every file of the site, and what the first visit fetches.
 //   make web && node bench/web/page_load.mjs [ROUNDS]
 import { mkdtemp, readdir, readFile, rm, writeFile, cp } from 'node:fs/promises';
@@ -12,7 +13,7 @@ import { gzipSync } from 'node:zlib';
 
 process.env.SELMAK_WEB_SITE ??= new URL('../../build/web', import.meta.url).pathname;
 process.env.SELMAK_NODE_MODULES ??= new URL('../../build/web-cmake/node/node_modules', import.meta.url).pathname;
-const { launch, site, startServer } = await import('../../tests/web/harness.mjs');
+const { answering, launch, site, startServer } = await import('../../tests/web/harness.mjs');
 
 const rounds = Number(process.argv[2] ?? 40);
 
@@ -41,7 +42,7 @@ try {
         const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, serviceWorkers: 'block' });
         const page = await context.newPage();
         await page.goto(server.url);
-        await page.waitForSelector('#selmak [data-name="lblPower"]:not(:empty)');
+        await page.waitForSelector(answering);
         const html = await page.evaluate(() => {
             document.querySelectorAll('script, meta[http-equiv]').forEach((element) => element.remove());
             return '<!DOCTYPE html>\n' + document.documentElement.outerHTML;
@@ -50,37 +51,54 @@ try {
         await context.close();
     }
 
-    async function firstPaint(url) {
+    // Marks the moment the window takes input; the page marks nothing itself. The static twin
+    // runs the same watch, so that both pay for it.
+    function watchAnswer(selector) {
+        new MutationObserver((changes, observer) => {
+            if (document.querySelector(selector)) {
+                performance.mark('answers');
+                observer.disconnect();
+            }
+        }).observe(document, { subtree: true, childList: true, attributes: true, characterData: true });
+    }
+
+    async function load(url) {
         const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, serviceWorkers: 'block' });
+        await context.addInitScript(watchAnswer, answering);
         const page = await context.newPage();
         await page.goto(url);
-        await page.waitForSelector('#selmak [data-name="lblPower"]:not(:empty)');
-        const paint = await page.evaluate(() => new Promise((resolve) => {
+        await page.waitForSelector(answering);
+        const times = await page.evaluate(() => new Promise((resolve) => {
             new PerformanceObserver((list) => {
                 const entry = list.getEntriesByName('first-contentful-paint')[0];
                 if (entry)
-                    resolve(entry.startTime);
+                    resolve({ paint: entry.startTime, answers: performance.getEntriesByName('answers')[0]?.startTime });
             }).observe({ type: 'paint', buffered: true });
         }));
         await context.close();
-        return paint;
+        return times;
     }
 
     const program = [];
+    const answers = [];
     const bare = [];
     for (let i = 0; i < 3; ++i) {
-        await firstPaint(server.url);
-        await firstPaint(twinServer.url);
+        await load(server.url);
+        await load(twinServer.url);
     }
     for (let i = 0; i < rounds; ++i) {
-        program.push(await firstPaint(server.url));
-        bare.push(await firstPaint(twinServer.url));
+        const times = await load(server.url);
+        program.push(times.paint);
+        answers.push(times.answers);
+        bare.push((await load(twinServer.url)).paint);
     }
     const p = median(program);
     const b = median(bare);
+    const a = median(answers);
     console.log(`first paint of the filled window, median of ${rounds}: ${p.toFixed(1)} ms`);
     console.log(`first paint of the static page,   median of ${rounds}: ${b.toFixed(1)} ms`);
     console.log(`program / static page: ${(p / b).toFixed(2)}x`);
+    console.log(`the window takes input,           median of ${rounds}: ${a.toFixed(1)} ms (${(a / b).toFixed(2)}x the static page's first paint)`);
 
     // What the first visit fetches, and the whole site.
     const context = await browser.newContext({ serviceWorkers: 'allow' });

@@ -62,6 +62,7 @@ check model_in_two_steps_csv 0 "query,kind,$header\r\nLC1D18M7,model,3,7.5,15.2,
 frame='"matched":{"maker":"Siemens","model":"3RT2026","range":{"brand":"Siemens","name":"SIRIUS 3RT2","kind":"today","power_kw":"11","current_a":"25"}},"power_kw":"11","current_a":"21.7","models":{"АСКО":"ПМ 3-40"},"today":{"АСКО":null},"error":null}'
 check frame_of_today_json 0 "{\"query\":\"3RT2026-1AP00\",\"kind\":\"model\",\"step\":4,$frame\n{\"query\":\"3RT2026-1AP00\",\"kind\":\"model\",\"step\":5,$frame\n" '' -- --model 3RT2026-1AP00 --to асКо --format json
 check frame_below_the_smallest_step 1 '' "3RT2015-1AP61: Siemens 3RT2015 (today's range: Siemens SIRIUS 3RT2, 3 kW, 7 A): below the smallest step\n" -- --model 3RT2015-1AP61
+check frame_without_power 1 '' "KMI-10910-230: ИЭК КМИ-10910 (today's range: IEK КМИ, 9 A): its maker gives no AC-3 power at 400 V\n" -- --model KMI-10910-230
 check model_not_found 1 '' 'QQ123: no catalogue model begins this code\n' -- --model QQ123
 check unknown_maker 2 '' "selmak-find: unknown maker 'Acme' for --to (see selmak-find --help)\n" -- --power 7.5 --to Acme
 check unknown_option 2 '' "selmak-find: unknown option '--kw' (see selmak-find --help)\n" -- --kw 7.5

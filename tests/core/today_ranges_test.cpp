@@ -115,8 +115,10 @@ TEST(TodayData, PowerAndCurrentRiseWithTheFrameInsideARange)
 {
     std::map<std::tuple<Column, std::string_view, FrameKind>, std::vector<const TodayFrame *>>
         ranges;
-    for (const TodayFrame &frame : todayFrames())
-        ranges[{ frame.column, frame.range, frame.kind }].push_back(&frame);
+    for (const TodayFrame &frame : todayFrames()) {
+        if (!frame.powerText.empty())
+            ranges[{ frame.column, frame.range, frame.kind }].push_back(&frame);
+    }
     for (auto &[range, frames] : ranges) {
         std::stable_sort(
             frames.begin(), frames.end(),
@@ -197,6 +199,12 @@ INSTANTIATE_TEST_SUITE_P(
                "3RT2015-1AP61",
                Siemens,
                "3RT2015",
+               HitOrigin::TodayRange,
+               { kNoStep } },
+        Code { "current_without_power",
+               "КМИ-10910",
+               Iek,
+               "КМИ-10910",
                HitOrigin::TodayRange,
                { kNoStep } }),
     [](const auto &row) { return std::string(row.param.name); });

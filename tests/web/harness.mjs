@@ -12,6 +12,9 @@ if (!site || !modules)
     throw new Error('SELMAK_WEB_SITE and SELMAK_NODE_MODULES must name the site and node_modules');
 const { chromium } = await import(pathToFileURL(join(modules, 'playwright-core', 'index.mjs')));
 
+// The page shows the filled window from its first paint and takes input once the wasm has bound it.
+export const answering = '#app:not([inert]) #selmak [data-name="lblPower"]:not(:empty)';
+
 export const sizes = [
     { name: 'desktop', viewport: { width: 1024, height: 768 }, phone: false },
     { name: 'phone', viewport: { width: 360, height: 740 }, phone: true },
@@ -76,7 +79,7 @@ export async function openPage(browser, server, size, { serviceWorkers = 'block'
             problems.push(message.text());
     });
     await page.goto(server.url);
-    await page.waitForSelector('#selmak [data-name="lblPower"]:not(:empty)');
+    await page.waitForSelector(answering);
     return { context, page, opened, requests, problems };
 }
 

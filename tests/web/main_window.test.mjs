@@ -299,3 +299,25 @@ for (const size of sizes) {
         });
     });
 }
+
+// The build writes the window into the page for its first paint, and the wasm binds it: what the
+// page serves must be what the program leaves on loading, and it takes no input before that.
+it('serves the main window as the program leaves it on loading, inert until bound', async () => {
+    const session = await openPage(browser, server, sizes[0]);
+    const { served, shown, servedInert, shownInert } = await session.page.evaluate(async () => {
+        const page = new DOMParser().parseFromString(await (await fetch('./')).text(), 'text/html');
+        const state = (root) => [...root.querySelectorAll('#selmak .client > *')].map((element) => ({
+            name: element.dataset.name, text: element.textContent, value: element.value ?? null,
+            disabled: Boolean(element.disabled), checked: Boolean(element.checked), hidden: element.hidden,
+        }));
+        return {
+            served: state(page), shown: state(document),
+            servedInert: page.getElementById('app').inert, shownInert: document.getElementById('app').inert,
+        };
+    });
+    assert.equal(served.length, 53); // controls and lines
+    assert.deepEqual(served, shown);
+    assert.equal(servedInert, true);
+    assert.equal(shownInert, false);
+    await session.context.close();
+});

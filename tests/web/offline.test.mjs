@@ -3,7 +3,7 @@
 // own files from its cache.
 import { after, it } from 'node:test';
 import assert from 'node:assert/strict';
-import { control, launch, openPage, sizes, startServer } from './harness.mjs';
+import { answering, control, launch, openPage, sizes, startServer } from './harness.mjs';
 
 let browser;
 after(async () => {
@@ -22,7 +22,7 @@ it('loads a second time, and works, with the server gone and the network cut', a
     await server.close();
     await context.setOffline(true);
     await page.reload();
-    await page.waitForSelector('#selmak [data-name="lblPower"]:not(:empty)');
+    await page.waitForSelector(answering);
     await control(page, 'txtPower').fill('7.5');
     await control(page, 'cmbChoose').click();
     assert.equal(await control(page, 'lblMoeller').textContent(), 'DILM15');

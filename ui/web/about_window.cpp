@@ -7,10 +7,10 @@
 
 namespace selmak::web {
 AboutWindow::AboutWindow(const val &parent)
-    : m_window(forms::aboutLayout(), BuiltWindow::Frame::Dialog)
+    : m_window(forms::aboutLayout(), BuiltWindow::fromTemplate(forms::aboutLayout()))
 {
     const val &dialog = m_window.frame();
-    const val closeBox = m_window.addCloseBox();
+    const val closeBox = m_window.closeBox();
 
     m_listeners.listen(m_window.control("cmdOK"), "click", [this](val) { m_form.cmdOK_Click(); });
     m_listeners.listen(m_window.control("lblURL"), "click", [this](val) { m_form.lblURL_Click(); });

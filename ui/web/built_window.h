@@ -10,24 +10,29 @@
 
 namespace selmak::web {
 
-// A window built from its layout table: a frame (a <section>, or a <dialog> for the dialogs) with
-// a caption bar and a client area that holds every control of the table as a real HTML control at
-// its place, 15 twips to a CSS pixel. The page's style sheet turns the places into one column on
-// a narrow screen.
+// A window of the page bound to its layout table: the frame that the build wrote from the table
+// (writeWindow), with a caption bar and a client area that holds every control of the table, in the
+// table's order, named by data-name. The main window stands in the page; a dialog is copied from
+// its template each time it opens.
 class BuiltWindow
 {
 public:
-    enum class Frame { Section, Dialog };
-
-    BuiltWindow(const forms::WindowLayout &layout, Frame frame);
+    // The frame must hold the table's controls; one missing or out of place stops the program with
+    // a message: the page and the wasm come from different builds.
+    BuiltWindow(const forms::WindowLayout &layout, val frame);
     BuiltWindow(const BuiltWindow &) = delete;
     BuiltWindow &operator=(const BuiltWindow &) = delete;
     ~BuiltWindow();
 
+    // The window the page holds, by the table's name.
+    static val inPage(const forms::WindowLayout &layout);
+    // A new copy of the dialog the page holds as a template, not yet in the page.
+    static val fromTemplate(const forms::WindowLayout &layout);
+
     const val &frame() const { return m_frame; }
     void setCaption(std::string_view text);
     // A dialog's close box in its caption bar: for the mouse and the finger; the keyboard has Esc.
-    val addCloseBox() const;
+    val closeBox() const;
 
     // The control of that name; a name the table lacks stops the program with a message (the page
     // checks every name it binds at start: requireBoundControls).

@@ -32,6 +32,14 @@ val document()
     return val::global("document");
 }
 
+val elementById(std::string_view id)
+{
+    const val element = document().call<val>("getElementById", std::string(id));
+    if (element.isNull())
+        stop("selmak: the page has no element with the id " + std::string(id));
+    return element;
+}
+
 val createElement(const char *tag)
 {
     return document().call<val>("createElement", std::string(tag));

@@ -11,6 +11,8 @@ namespace selmak::web {
 using emscripten::val;
 
 val document();
+// The page's element with that id; one missing stops the program with a message.
+val elementById(std::string_view id);
 // tag: an ASCII element name such as "div".
 val createElement(const char *tag);
 // User text and the program's own alike go in as text, never as markup.

@@ -7,7 +7,7 @@
 
 namespace selmak::web {
 FindWindow::FindWindow(const val &parent, forms::MainForm &main)
-    : m_window(forms::findLayout(), BuiltWindow::Frame::Dialog),
+    : m_window(forms::findLayout(), BuiltWindow::fromTemplate(forms::findLayout())),
       m_txtModel(m_window.control("txtModel")),
       m_lblStatus(m_window.control("lblStatus")),
       m_lblTodayModels(m_window.control("lblTodayModels")),
@@ -17,7 +17,7 @@ FindWindow::FindWindow(const val &parent, forms::MainForm &main)
           [this] { m_form.lstHits_DblClick(); })
 {
     const val &dialog = m_window.frame();
-    const val closeBox = m_window.addCloseBox();
+    const val closeBox = m_window.closeBox();
     // The status line is read out as it changes.
     setAttribute(m_lblStatus, "role", "status");
 

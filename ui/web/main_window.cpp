@@ -24,7 +24,7 @@ std::vector<val> resultLabels(const BuiltWindow &window)
 
 MainWindow::MainWindow(const val &parent)
     : m_parent(parent),
-      m_window(forms::mainLayout(), BuiltWindow::Frame::Section),
+      m_window(forms::mainLayout(), BuiltWindow::inPage(forms::mainLayout())),
       m_optPower(m_window.control("optPower")),
       m_txtPower(m_window.control("txtPower")),
       m_txtCurrent(m_window.control("txtCurrent")),
@@ -46,9 +46,8 @@ MainWindow::MainWindow(const val &parent)
     bind("Hide", "click", &forms::MainForm::Hide_Click);
     m_window.keepTabOrder(m_listeners, false);
 
+    // The page shows the window as loading the form leaves it; loading it here sets the same.
     m_form.Form_Load();
-    parent.call<void>("append", m_window.frame());
-    m_window.focusFirst();
 }
 
 MainWindow::~MainWindow() = default;
@@ -57,6 +56,11 @@ void MainWindow::bind(const char *control, const char *event, void (forms::MainF
 {
     m_listeners.listen(m_window.control(control), event,
                        [this, handler](val) { (m_form.*handler)(); });
+}
+
+void MainWindow::focus()
+{
+    m_window.focusFirst();
 }
 
 void MainWindow::openAbout()

@@ -28,6 +28,8 @@ public:
     // For the page's own entries, which stand in for the desktop's shortcuts and menus.
     void openAbout();
     void openFind();
+    // Gives the focus to the window's first control, once the page takes input.
+    void focus();
 
 private:
     std::string boxText(forms::Box box) const override;

@@ -6,22 +6,12 @@
 namespace selmak::web {
 namespace {
 
-val appElement()
+val entry(const val &app, std::string_view name)
 {
-    const val app = document().call<val>("getElementById", std::string("app"));
-    if (app.isNull())
-        stop("selmak: the page has no element with the id app");
-    return app;
-}
-
-val entry(const val &entries, const char *name, std::string_view caption)
-{
-    const val button = createElement("button");
-    setAttribute(button, "type", "button");
-    setAttribute(button, "class", "entry");
-    setAttribute(button, "data-name", name);
-    setText(button, caption);
-    entries.call<void>("append", button);
+    const val button
+        = app.call<val>("querySelector", ".entries > [data-name=\"" + std::string(name) + "\"]");
+    if (button.isNull())
+        stop("selmak: the page has no entry named " + std::string(name));
     return button;
 }
 
@@ -35,15 +25,13 @@ void keepForOffline()
 
 } // namespace
 
-Page::Page() : m_entries(createElement("nav")), m_main(appElement())
+Page::Page() : m_app(elementById("app")), m_main(m_app)
 {
-    setAttribute(m_entries, "class", "entries");
-    setAttribute(m_entries, "aria-label", "Команды");
-    appElement().call<void>("prepend", m_entries);
-    m_listeners.listen(entry(m_entries, "find", "Поиск по модели"), "click",
-                       [this](val) { m_main.openFind(); });
-    m_listeners.listen(entry(m_entries, "about", "О программе"), "click",
-                       [this](val) { m_main.openAbout(); });
+    m_listeners.listen(entry(m_app, "find"), "click", [this](val) { m_main.openFind(); });
+    m_listeners.listen(entry(m_app, "about"), "click", [this](val) { m_main.openAbout(); });
+    // Shown since the first paint, the page answers from here on.
+    m_app.call<void>("removeAttribute", std::string("inert"));
+    m_main.focus();
     keepForOffline();
 }
 

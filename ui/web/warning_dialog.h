@@ -7,15 +7,15 @@
 
 namespace selmak::web {
 
-// The message box: a modal <dialog> with the application title, the text and one OK button. The
-// page behind it takes no input until it is closed, by OK, Enter or Esc.
+// The message box: a modal <dialog> with the application title, the text and one OK button, which
+// the page holds closed (page_markup.h). The page behind it takes no input until it is closed, by
+// OK, Enter or Esc.
 class WarningDialog
 {
 public:
     WarningDialog();
     WarningDialog(const WarningDialog &) = delete;
     WarningDialog &operator=(const WarningDialog &) = delete;
-    ~WarningDialog();
 
     void show(std::string_view text);
     void close();

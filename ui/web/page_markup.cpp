@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+#include "ui/web/page_markup.h"
+
+#include "forms/about_layout.h"
+#include "forms/find_layout.h"
+#include "forms/main_form.h"
+#include "forms/main_layout.h"
+#include "forms/main_view.h"
+#include "ui/web/app_identity.h"
+#include "ui/web/window_markup.h"
+#include "ui/web/window_styles.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+namespace selmak::web {
+namespace {
+
+// The main window's form loaded over the table alone, as the page's window is when the wasm loads
+// the same form over it: what it sets is written into the page. It sets texts and enables boxes;
+// anything else on loading is a fault of the build.
+class LoadedMain final : private forms::MainView
+{
+public:
+    explicit LoadedMain(const forms::WindowLayout &layout) : m_layout(layout)
+    {
+        forms::MainForm form(*this);
+        form.Form_Load();
+    }
+
+    std::vector<Filled> filled() const
+    {
+        std::vector<Filled> all;
+        for (const Control &control : m_controls) {
+            all.push_back({ control.name, std::nullopt, !control.enabled });
+            if (control.text)
+                all.back().text = *control.text;
+        }
+        return all;
+    }
+
+private:
+    struct Control
+    {
+        std::string_view name;
+        std::optional<std::string> text;
+        bool enabled = true;
+    };
+
+    Control &control(std::string_view name)
+    {
+        const auto found = std::find_if(m_controls.begin(), m_controls.end(),
+                                        [name](const Control &c) { return c.name == name; });
+        return found != m_controls.end() ? *found : m_controls.emplace_back(Control { name });
+    }
+    static std::string_view boxName(forms::Box box)
+    {
+        return box == forms::Box::Power ? "txtPower" : "txtCurrent";
+    }
+    [[noreturn]] static void unexpected(const char *what)
+    {
+        std::fprintf(stderr, "the main form's loading did what the page cannot show: %s\n", what);
+        std::abort();
+    }
+
+    std::string boxText(forms::Box) const override { return {}; }
+    bool isBoxEnabled(forms::Box box) const override
+    {
+        const auto found = std::find_if(m_controls.begin(), m_controls.end(),
+                                        [box](const Control &c) { return c.name == boxName(box); });
+        return found == m_controls.end() || found->enabled;
+    }
+    void setBoxEnabled(forms::Box box, bool enabled) override
+    {
+        control(boxName(box)).enabled = enabled;
+    }
+    bool isPowerOptionSelected() const override
+    {
+        const auto &rows = m_layout.controls;
+        const auto power = std::find_if(rows.begin(), rows.end(), [](const forms::ControlRow &row) {
+            return std::string_view(row.name) == "optPower";
+        });
+        return power != rows.end() && power->initially == forms::Initially::Checked;
+    }
+    void enableChoose() override { unexpected("enableChoose"); }
+    void setResult(Column column, std::string_view text) override
+    {
+        control(columnInfo(column).resultLabel).text = text;
+    }
+    void showWarning(std::string_view) override { unexpected("showWarning"); }
+    void showStepButtons() override { unexpected("showStepButtons"); }
+    void showAbout() override { unexpected("showAbout"); }
+    void exitProgram() override { unexpected("exitProgram"); }
+
+    const forms::WindowLayout &m_layout;
+    std::vector<Control> m_controls;
+};
+
+void writeEntry(Markup &html, const char *name, std::string_view caption)
+{
+    html.open("button").attribute("type", "button").attribute("class", "entry");
+    html.attribute("data-name", name).text(caption).close("button");
+}
+
+void writeTemplate(Markup &html, const forms::WindowLayout &layout)
+{
+    html.open("template").attribute("id", std::string(layout.name) + "-template");
+    writeWindow(html, layout, Frame::Dialog);
+    html.close("template").newLine();
+}
+
+} // namespace
+
+std::string pageWindows()
+{
+    Markup html;
+    // The browser keeps Ctrl+F and the right button for itself.
+    html.open("nav").attribute("class", "entries").attribute("aria-label", "Команды");
+    writeEntry(html, "find", "Поиск по модели");
+    writeEntry(html, "about", "О программе");
+    html.close("nav").newLine();
+    const LoadedMain loaded(forms::mainLayout());
+    writeWindow(html, forms::mainLayout(), Frame::Section, loaded.filled());
+    return html.take();
+}
+
+std::string pageDialogs()
+{
+    Markup html;
+    html.open("dialog").attribute("id", "warning").attribute("class", "window message");
+    html.attribute("aria-labelledby", "warning-caption");
+    html.attribute("aria-describedby", "warning-text");
+    html.open("div").attribute("class", "caption").attribute("id", "warning-caption");
+    html.text(kApplicationName).close("div");
+    html.open("p").attribute("id", "warning-text").close("p");
+    html.open("div").attribute("class", "buttons");
+    html.open("button").attribute("type", "button").attribute("class", "button");
+    html.attribute("data-name", "OK").text("OK").close("button");
+    html.close("div").close("dialog").newLine();
+    writeTemplate(html, forms::aboutLayout());
+    writeTemplate(html, forms::findLayout());
+    return html.take();
+}
+
+std::string pageStyles()
+{
+    return windowStyles(forms::mainLayout()) + windowStyles(forms::aboutLayout())
+        + windowStyles(forms::findLayout());
+}
+
+} // namespace selmak::web
