@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/catalog.h"
 #include "forms/find_form.h"
-#include "forms/hit_line.h"
 #include "forms/main_form.h"
 #include "recording_find_view.h"
 #include "recording_main_view.h"
@@ -81,6 +80,8 @@ constexpr const char *kSeries5
     = "Siemens  3RT1026 (SIRIUS 3RT1, серия каталога)  —  ступень 5: 11 кВт, 25 А";
 constexpr const char *kBelowToday
     = "Siemens  3RT2015 (SIRIUS 3RT2, сегодня)  —  3 кВт, 7 А: меньше наименьшей ступени";
+constexpr const char *kNoPower
+    = "IEK  КМИ-10910 (КМИ, сегодня)  —  9 А, мощность при 400 В не указана";
 constexpr const char *kBelowSeries
     = "Siemens  3RT1015 (SIRIUS 3RT1, серия каталога)  —  3 кВт, 7 А: меньше наименьшей ступени";
 
@@ -109,6 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "Найдено моделей: 1" },
         Query { "series_frame_below_the_smallest_step", "3RT1015", 1, kBelowSeries, kBelowSeries,
                 "Найдено моделей: 1" },
+        // IEK publishes only the current of its КМИ frames.
+        Query { "frame_with_no_power", "КМИ-10910", 1, kNoPower, kNoPower, "Найдено моделей: 1" },
         Query { "unknown", "XYZ-1", 0, "", "", kNoModel },
         Query { "only_separators", " -/. \t", 0, "", "", kNoSymbols },
         Query { "control_characters_around", "\tLC1D18\r\n", 2, kStep3, kStep4,
@@ -174,6 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Show { "frame_of_today_row_5", "3RT2026", 1, false, 5 },
                     Show { "frame_below_shows_nothing", "3RT2015", -1, false, 10 },
                     Show { "double_click_below_shows_nothing", "3RT1015", 0, true, 10 },
+                    Show { "no_power_shows_nothing", "КМИ-10910", -1, false, 10 },
                     Show { "empty_list_shows_nothing", "", -1, false, 10 },
                     Show { "unknown_shows_nothing", "XYZ", -1, true, 10 }),
     [](const testing::TestParamInfo<Show> &p) { return p.param.name; });
@@ -217,27 +221,9 @@ INSTANTIATE_TEST_SUITE_P(
         Today { "back_to_the_first", "LC1D18", 0, false, "Siemens 3RT2018, Eaton DILM15" },
         Today { "largest_step", "LC1F630", -1, false, "Schneider Electric LC1F" },
         Today { "no_step", "3RT2015", -1, true, "у этой модели нет ступени каталога" },
+        Today { "no_power", "КМИ-10910", -1, true, "у этой модели нет ступени каталога" },
         Today { "empty_list", "", -1, true, "" }, Today { "unknown", "XYZ", -1, true, "" }),
     [](const testing::TestParamInfo<Today> &p) { return p.param.name; });
-
-// IEK publishes only the current of its КМИ frames: such a frame has no step, and its line says
-// that no power is given rather than that it is below the smallest step.
-TEST(FindForm, SaysWhenAFrameHasNoPower)
-{
-    const TodayFrame frame { .column = Column::Iek,
-                             .brand = "IEK",
-                             .range = "КМИ",
-                             .kind = FrameKind::Today,
-                             .model = "КМИ-10910",
-                             .powerText = "",
-                             .power = 0,
-                             .currentText = "9",
-                             .current = 9,
-                             .source = nullptr,
-                             .line = 0 };
-    EXPECT_EQ(hitLine({ Column::Iek, kNoStep, frame.model, &frame }),
-              "IEK  КМИ-10910 (КМИ, сегодня)  —  9 А, мощность при 400 В не указана");
-}
 
 TEST(FindForm, LoadsEmptyAndCloses)
 {
