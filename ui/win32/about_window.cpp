@@ -6,7 +6,6 @@
 #include "ui/win32/bound_controls.h"
 #include "ui/win32/text.h"
 
-#include <algorithm>
 #include <array>
 
 namespace selmak::win32 {
@@ -44,17 +43,8 @@ void AboutWindow::centreOver(HWND window)
     RECT own;
     GetWindowRect(window, &over);
     GetWindowRect(handle(), &own);
-    const int width = own.right - own.left;
-    const int height = own.bottom - own.top;
-    MONITORINFO monitor {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT &work = monitor.rcWork;
-    const int left = std::clamp((over.left + over.right - width) / 2, work.left,
-                                std::max(work.left, work.right - width));
-    const int top = std::clamp((over.top + over.bottom - height) / 2, work.top,
-                               std::max(work.top, work.bottom - height));
-    SetWindowPos(handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    moveOnto(window, (over.left + over.right - (own.right - own.left)) / 2,
+             (over.top + over.bottom - (own.bottom - own.top)) / 2);
 }
 
 // OK by mouse, by Space, by Enter anywhere (IDOK or the default button) and by Esc (IDCANCEL)

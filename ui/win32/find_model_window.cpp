@@ -5,7 +5,6 @@
 #include "ui/win32/bound_controls.h"
 #include "ui/win32/text.h"
 
-#include <algorithm>
 #include <array>
 
 namespace selmak::win32 {
@@ -57,18 +56,8 @@ void FindModelWindow::requireBoundControls()
 void FindModelWindow::placeBeside(HWND owner)
 {
     RECT beside;
-    RECT own;
     GetWindowRect(owner, &beside);
-    GetWindowRect(handle(), &own);
-    const LONG width = own.right - own.left;
-    const LONG height = own.bottom - own.top;
-    MONITORINFO monitor {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT &work = monitor.rcWork;
-    const LONG left = std::clamp(beside.right, work.left, std::max(work.left, work.right - width));
-    const LONG top = std::clamp(beside.top, work.top, std::max(work.top, work.bottom - height));
-    SetWindowPos(handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    moveOnto(owner, beside.right, beside.top);
 }
 
 void FindModelWindow::onCommand(std::string_view name, int, int notification)

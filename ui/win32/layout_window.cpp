@@ -430,4 +430,20 @@ LRESULT LayoutWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
+void LayoutWindow::moveOnto(HWND reference, LONG left, LONG top)
+{
+    RECT own;
+    GetWindowRect(m_window, &own);
+    const LONG width = own.right - own.left;
+    const LONG height = own.bottom - own.top;
+    MONITORINFO monitor {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(reference, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT &work = monitor.rcWork;
+    SetWindowPos(m_window, nullptr,
+                 std::clamp(left, work.left, std::max(work.left, work.right - width)),
+                 std::clamp(top, work.top, std::max(work.top, work.bottom - height)), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 } // namespace selmak::win32

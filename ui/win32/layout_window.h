@@ -41,6 +41,9 @@ protected:
     // Makes the window and its controls, hidden, with the client area at its designed size; an
     // owned window stays above its owner and goes with it.
     void create(HWND owner = nullptr);
+    // Moves the window's top-left corner to (left, top), pushed inside the work area of the monitor
+    // that `reference` is on, so that no part of it is off the screen.
+    void moveOnto(HWND reference, LONG left, LONG top);
     // A control's WM_COMMAND, by the name of its row; id is IDOK or IDCANCEL for Enter and Esc.
     virtual void onCommand(std::string_view name, int id, int notification) = 0;
     // The close box.
