@@ -189,8 +189,15 @@ foreach(n RANGE 0 ${last_frame})
     set(a_name "the current (a)")
     # A maker may publish a frame's current without a motor power (IEK's КМИ): the power is then
     # left empty, and the frame is found by its code but stands at no step.
+    # A frame of a range whose rating no source gives yet has neither: it is listed so that its
+    # codes are found, and it stands at no step.
     set(power "${kw}")
-    if(kw STREQUAL "")
+    set(current "${a}")
+    if(kw STREQUAL "" AND a STREQUAL "")
+        set(power 0)
+        set(current 0)
+        set(figures "")
+    elseif(kw STREQUAL "")
         set(power 0)
         set(figures a)
     else()
@@ -217,7 +224,7 @@ foreach(n RANGE 0 ${last_frame})
     literal("${frame_${n}_2}" range)
     literal("${model}" model_cpp)
     string(APPEND frames_cpp "    { Column::${column_${column}}, ${brand}, ${range}, ${kind_cpp}, "
-           "${model_cpp}, \"${kw}\", ${power}, \"${a}\", ${a}, &kSources[${source_index_${source}}], "
+           "${model_cpp}, \"${kw}\", ${power}, \"${a}\", ${current}, &kSources[${source_index_${source}}], "
            "${line} },\n")
 endforeach()
 
