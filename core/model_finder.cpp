@@ -2,6 +2,7 @@
 #include "core/model_finder.h"
 
 #include "core/catalog.h"
+#include "core/order_codes.h"
 #include "core/today_ranges.h"
 
 #include <algorithm>
@@ -176,6 +177,36 @@ std::vector<ModelHit> candidateHits(std::span<const Entry> range)
     return hits;
 }
 
+// The hits of a frame: its own, or those of the catalogue's model of its name in its column.
+std::vector<ModelHit> frameHits(const TodayFrame &frame)
+{
+    const std::string key = modelKey(frame.model);
+    const std::span<const Entry> entries = Index::instance().entries();
+    const auto first
+        = std::lower_bound(entries.begin(), entries.end(), key,
+                           [](const Entry &e, const std::string &k) { return e.key < k; });
+    std::vector<ModelHit> hits;
+    for (const Entry &entry : std::span(first, entries.end())) {
+        if (entry.key != key)
+            break;
+        if (entry.hit.maker == frame.column && (hits.empty() || !sameCell(hits.back(), entry.hit)))
+            hits.push_back(entry.hit);
+    }
+    return hits;
+}
+
+// The hits of the frame the code reads as, where that reading overrides the models' keys.
+std::vector<ModelHit> decodedHits(std::string_view text, const ModelSearch &search)
+{
+    const Order order = decodeOrder(text);
+    if (order.frame == nullptr || (search.match == ModelMatch::Found && !order.whole))
+        return {};
+    const std::string key = modelKey(order.frame->model);
+    if (search.match == ModelMatch::Found && modelKey(search.hits.front().model) == key)
+        return {};
+    return frameHits(*order.frame);
+}
+
 } // namespace
 
 ModelSearch findModel(std::string_view text)
@@ -197,11 +228,14 @@ ModelSearch findModel(std::string_view text)
             bestEndsAtBreak = atBreak;
         }
     }
+    ModelSearch search;
     if (!best.empty())
-        return { ModelMatch::Found, foundHits(best) };
-    if (length > 0 && !symbol && !range.empty())
-        return { ModelMatch::Candidates, candidateHits(range) };
-    return {};
+        search = { ModelMatch::Found, foundHits(best) };
+    else if (length > 0 && !symbol && !range.empty())
+        search = { ModelMatch::Candidates, candidateHits(range) };
+    if (std::vector<ModelHit> hits = decodedHits(text, search); !hits.empty())
+        search = { ModelMatch::Found, std::move(hits) };
+    return search;
 }
 
 } // namespace selmak

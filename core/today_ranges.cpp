@@ -29,6 +29,39 @@ bool smaller(const TodayFrame &a, const TodayFrame &b)
     return a.power < b.power || (a.power == b.power && a.current < b.current);
 }
 
+// The smallest frame of one kind in the column that reaches the power, by its rating.
+const TodayFrame *smallestRated(std::span<const TodayFrame> frames, Column maker, FrameKind kind,
+                                double power)
+{
+    const TodayFrame *best = nullptr;
+    for (const TodayFrame &frame : frames) {
+        if (frame.column == maker && frame.kind == kind && isRated(frame) && frame.power >= power
+            && (best == nullptr || smaller(frame, *best)))
+            best = &frame;
+    }
+    return best;
+}
+
+// The first frame without a rating that its range lists before the reaching frame with no
+// rated frame short of the power between them: the reaching frame would pass over it.
+const TodayFrame *unratedBefore(std::span<const TodayFrame> frames, const TodayFrame &reaching,
+                                double power)
+{
+    const TodayFrame *unrated = nullptr;
+    for (const TodayFrame &frame : frames) {
+        if (&frame == &reaching)
+            return unrated;
+        if (frame.column != reaching.column || frame.kind != reaching.kind
+            || frame.range != reaching.range)
+            continue;
+        if (!isRated(frame) && unrated == nullptr)
+            unrated = &frame;
+        else if (isRated(frame) && frame.power < power)
+            unrated = nullptr;
+    }
+    return nullptr;
+}
+
 // Every maker's model of today for every step, chosen once.
 class TodayTable
 {
@@ -84,13 +117,13 @@ const TodayFrame *smallestReaching(std::span<const TodayFrame> frames, Column ma
     if (step < Catalog::kFirstStep || step > Catalog::kLastStep)
         return nullptr;
     const double power = stepPowers()[static_cast<std::size_t>(step)];
-    const TodayFrame *best = nullptr;
-    for (const TodayFrame &frame : frames) {
-        if (frame.column == maker && frame.kind == FrameKind::Today && frame.power >= power
-            && (best == nullptr || smaller(frame, *best)))
-            best = &frame;
+    for (const FrameKind kind : { FrameKind::Today, FrameKind::Discontinued }) {
+        if (const TodayFrame *reaching = smallestRated(frames, maker, kind, power)) {
+            const TodayFrame *unrated = unratedBefore(frames, *reaching, power);
+            return unrated != nullptr ? unrated : reaching;
+        }
     }
-    return best;
+    return nullptr;
 }
 
 const TodayFrame *todayFrame(Column maker, int step)

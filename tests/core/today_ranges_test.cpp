@@ -90,6 +90,46 @@ INSTANTIATE_TEST_SUITE_P(
                     StepModel { "not_a_step", Siemens, 20, "" }),
     [](const auto &row) { return std::string(row.param.name); });
 
+// Ranges listed smallest first, as data/today.csv lists them, with frames whose rating is not
+// published (empty figures) and a discontinued range.
+constexpr std::array<TodayFrame, 12> kListedFrames { {
+    { Moeller, "M", "U", FrameKind::Today, "U4", "4", 4, "9", 9, &kSource, 1 },
+    { Moeller, "M", "U", FrameKind::Today, "U5", "", 0, "", 0, &kSource, 2 },
+    { Moeller, "M", "U", FrameKind::Today, "U7", "7.5", 7.5, "18", 18, &kSource, 3 },
+    { Moeller, "M", "U", FrameKind::Today, "U11", "11", 11, "25", 25, &kSource, 4 },
+    { Moeller, "M", "U", FrameKind::Today, "U15", "", 0, "", 0, &kSource, 5 },
+    { Moeller, "M", "U", FrameKind::Today, "U16", "", 0, "", 0, &kSource, 6 },
+    { Moeller, "M", "U", FrameKind::Today, "U22", "22", 22, "50", 50, &kSource, 7 },
+    { Moeller, "M", "U", FrameKind::Today, "U30", "", 0, "", 0, &kSource, 8 },
+    { Moeller, "M", "V", FrameKind::Discontinued, "V11", "11", 11, "25", 25, &kSource, 9 },
+    { Moeller, "M", "V", FrameKind::Discontinued, "V37", "37", 37, "80", 80, &kSource, 10 },
+    { Abb, "M", "T", FrameKind::Today, "T1", "", 0, "", 0, &kSource, 11 },
+    { Abb, "M", "T", FrameKind::Today, "T4", "4", 4, "9", 9, &kSource, 12 },
+} };
+
+class ListedModel : public testing::TestWithParam<StepModel>
+{
+};
+
+TEST_P(ListedModel, NeverPassesOverAFrameWithoutARating)
+{
+    const StepModel &e = GetParam();
+    const TodayFrame *frame = smallestReaching(kListedFrames, e.maker, e.step);
+    EXPECT_EQ(frame == nullptr ? std::string_view {} : frame->model, e.model);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, ListedModel,
+    testing::Values(StepModel { "rated_and_reaching", Moeller, 1, "U4" },
+                    StepModel { "unrated_between", Moeller, 2, "U5" },
+                    StepModel { "unrated_before_the_reaching_frame", Moeller, 3, "U5" },
+                    StepModel { "rated_frame_short_of_the_step_between", Moeller, 4, "U11" },
+                    StepModel { "first_of_several_unrated", Moeller, 6, "U15" },
+                    StepModel { "discontinued_range_where_today_has_none", Moeller, 9, "V37" },
+                    StepModel { "none_reaches", Moeller, 19, "" },
+                    StepModel { "unrated_first_in_its_range", Abb, 1, "T1" }),
+    [](const auto &row) { return std::string(row.param.name); });
+
 TEST(TodaysModel, IsTextWithTheCatalogueMarkForNone)
 {
     for (const ColumnInfo &info : kColumns) {
