@@ -99,15 +99,27 @@ struct Choice
     int terminals = -1;
 };
 
+// The most breaks a slot that no rule explains is stepped over by: enough for any maker's coil
+// code, and a bound on the work for any text.
+constexpr int kMostPartsStepped = 12;
+
 struct Reading
 {
     const Pattern *pattern = nullptr;
     Choice choice;
     bool whole = false;
+    bool steppedOver = false; // a slot that no rule explains, read as a part between breaks
     int frameOffBreaks = 0; // of the frame's own text and what is spelt with it
     int offBreaks = 0; // of every part
     int slots = 0;
     std::size_t read = 0;
+    std::size_t codeLength = 0;
+
+    // Whether the code says nothing more than was read, so that a slot it leaves out or writes
+    // as an empty code is what the frame has then. Not where a part no rule explains remains:
+    // that part may say it (DILM50-22 has a fitted contact module that no rule reads, and
+    // LC1D093P7 a terminal figure that no rule gives).
+    bool saysNothingMore() const { return whole || (read == codeLength && !steppedOver); }
 
     bool betterThan(const Reading &other) const
     {
@@ -259,7 +271,8 @@ struct OrderCodes::Rules
         if (reading.betterThan(best))
             best = reading;
         if (at == pattern.rest.size()) {
-            reading.whole = !pattern.frameAlone && reading.read == key.size();
+            reading.whole
+                = !pattern.frameAlone && !reading.steppedOver && reading.read == key.size();
             if (reading.betterThan(best))
                 best = reading;
             return;
@@ -280,15 +293,37 @@ struct OrderCodes::Rules
             return;
         case Slot::Coil:
             tryEach(key, reading, at, plan.coils, &Choice::coil, best);
-            return;
+            break;
         case Slot::Aux:
             tryEach(key, reading, at, plan.aux, &Choice::aux, best);
-            return;
+            break;
         case Slot::Terminals:
             tryEach(key, reading, at, plan.terminals, &Choice::terminals, best);
-            return;
+            break;
         case Slot::Frame:
             return; // read as a literal
+        }
+        stepOver(key, reading, at, best);
+    }
+
+    // Reads on past a slot that no rule explains, taking it to end at a later break, so that the
+    // parts after it are still read (IEK's coil voltage before the auxiliary contact, a coil code
+    // of a frame whose coils are not sourced). Once per reading, from a break on.
+    void stepOver(const std::string &key, const Reading &reading, std::size_t at,
+                  Reading &best) const
+    {
+        if (reading.steppedOver || !breakAt(key, reading.read))
+            return;
+        int parts = 0;
+        for (std::size_t end = reading.read + 1; end <= key.size() && parts < kMostPartsStepped;
+             ++end) {
+            if (!breakAt(key, end))
+                continue;
+            ++parts;
+            Reading next = reading;
+            next.read = end;
+            next.steppedOver = true;
+            extend(key, next, at + 1, best);
         }
     }
 
@@ -319,8 +354,10 @@ struct OrderCodes::Rules
     {
         const std::string key = codeKey(text);
         Reading best;
+        best.codeLength = key.size();
         for (const Pattern *pattern : candidates(key)) {
             Reading reading;
+            reading.codeLength = key.size();
             reading.pattern = pattern;
             reading.slots = pattern->frameAlone ? -1 : 0;
             for (const std::size_t end : pattern->prefixEnds) {
@@ -346,16 +383,24 @@ struct OrderCodes::Rules
         order.whole = reading.whole;
         if (choice.coil >= 0)
             order.coil = plan.coils[static_cast<std::size_t>(choice.coil)].value;
-        if (choice.aux >= 0)
-            order.aux = plan.aux[static_cast<std::size_t>(choice.aux)].value;
-        else if (!pattern.form.has(Slot::Aux) || pattern.frameAlone)
+        const auto known = [&reading](const auto &alternative) {
+            return !alternative.key.empty() || reading.saysNothingMore();
+        };
+        const bool defaults = reading.saysNothingMore();
+        if (choice.aux >= 0) {
+            if (known(plan.aux[static_cast<std::size_t>(choice.aux)]))
+                order.aux = plan.aux[static_cast<std::size_t>(choice.aux)].value;
+        } else if (defaults && (!pattern.form.has(Slot::Aux) || pattern.frameAlone)) {
             order.aux = plan.defaultAux;
-        if (choice.terminals >= 0)
-            order.terminals = plan.terminals[static_cast<std::size_t>(choice.terminals)].value;
-        else if (pattern.implied)
+        }
+        if (choice.terminals >= 0) {
+            if (known(plan.terminals[static_cast<std::size_t>(choice.terminals)]))
+                order.terminals = plan.terminals[static_cast<std::size_t>(choice.terminals)].value;
+        } else if (pattern.implied) {
             order.terminals = pattern.implied;
-        else if (!pattern.form.has(Slot::Terminals) || pattern.frameAlone)
+        } else if (defaults && (!pattern.form.has(Slot::Terminals) || pattern.frameAlone)) {
             order.terminals = plan.defaultTerminals;
+        }
         return order;
     }
 

@@ -26,8 +26,12 @@ std::string frameLine(const ModelHit &hit, const TodayFrame &frame)
 {
     std::string line(frame.brand);
     line.append("  ").append(hit.model).append(" (").append(frame.range);
-    line.append(frame.kind == FrameKind::Today ? ", сегодня)" : ", серия каталога)");
-    if (frame.powerText.empty())
+    line.append(frame.kind == FrameKind::Today              ? ", сегодня)"
+                    : frame.kind == FrameKind::Discontinued ? ", снят с производства)"
+                                                            : ", серия каталога)");
+    if (frame.powerText.empty() && frame.currentText.empty())
+        line.append("  —  номинал не подтверждён");
+    else if (frame.powerText.empty())
         line.append("  —  ").append(frame.currentText).append(" А, мощность при 400 В не указана");
     else if (hit.step == kNoStep)
         line.append("  —  ")
