@@ -65,6 +65,12 @@ public:
 
     std::span<const Entry> entries() const { return m_entries; }
 
+    // The key of a frame of todayFrames().
+    const std::string &keyOf(const TodayFrame &frame) const
+    {
+        return m_frameKeys[static_cast<std::size_t>(&frame - todayFrames().data())];
+    }
+
 private:
     Index()
     {
@@ -83,6 +89,7 @@ private:
         }
         for (const TodayFrame &frame : todayFrames()) {
             std::string key = modelKey(frame.model);
+            m_frameKeys.push_back(key);
             if (catalogued.contains({ frame.column, key }))
                 continue;
             std::vector<int> steps = stepsOfPower(frame.power);
@@ -109,6 +116,7 @@ private:
     }
 
     std::vector<Entry> m_entries;
+    std::vector<std::string> m_frameKeys; // in the order of todayFrames()
 };
 
 // Of a range whose keys all begin with the same `length` symbols, those that are that long: they
@@ -180,7 +188,7 @@ std::vector<ModelHit> candidateHits(std::span<const Entry> range)
 // The hits of a frame: its own, or those of the catalogue's model of its name in its column.
 std::vector<ModelHit> frameHits(const TodayFrame &frame)
 {
-    const std::string key = modelKey(frame.model);
+    const std::string &key = Index::instance().keyOf(frame);
     const std::span<const Entry> entries = Index::instance().entries();
     const auto first
         = std::lower_bound(entries.begin(), entries.end(), key,
@@ -195,14 +203,22 @@ std::vector<ModelHit> frameHits(const TodayFrame &frame)
     return hits;
 }
 
-// The hits of the frame the code reads as, where that reading overrides the models' keys.
-std::vector<ModelHit> decodedHits(std::string_view text, const ModelSearch &search)
+// The hits of the frame the code reads as, where that reading overrides the models' keys: a
+// whole reading as another model than the one found (`found`, its key), or any reading where
+// none was found.
+std::vector<ModelHit> decodedHits(std::string_view text, const std::string *found)
 {
+    const Index &index = Index::instance();
+    // Most codes can only read as the model found: then the reading cannot change the hits.
+    if (found != nullptr) {
+        const auto frames = orderCodes().framesBeginning(text);
+        if (std::all_of(frames.begin(), frames.end(),
+                        [&](const TodayFrame *f) { return index.keyOf(*f) == *found; }))
+            return {};
+    }
     const Order order = decodeOrder(text);
-    if (order.frame == nullptr || (search.match == ModelMatch::Found && !order.whole))
-        return {};
-    const std::string key = modelKey(order.frame->model);
-    if (search.match == ModelMatch::Found && modelKey(search.hits.front().model) == key)
+    if (order.frame == nullptr
+        || (found != nullptr && (!order.whole || index.keyOf(*order.frame) == *found)))
         return {};
     return frameHits(*order.frame);
 }
@@ -233,7 +249,10 @@ ModelSearch findModel(std::string_view text)
         search = { ModelMatch::Found, foundHits(best) };
     else if (length > 0 && !symbol && !range.empty())
         search = { ModelMatch::Candidates, candidateHits(range) };
-    if (std::vector<ModelHit> hits = decodedHits(text, search); !hits.empty())
+    if (length == 0)
+        return search; // not a letter or a digit: nothing to read as an order code either
+    const std::string *found = best.empty() ? nullptr : &best.front().key;
+    if (std::vector<ModelHit> hits = decodedHits(text, found); !hits.empty())
         search = { ModelMatch::Found, std::move(hits) };
     return search;
 }

@@ -16,13 +16,21 @@ namespace {
 // A code's key keeps its breaks in the high bit of each symbol, so that one string holds both.
 constexpr char kBreakBit = '\x80';
 
+// More symbols than any form spells: past them, a code is read no further, since what follows
+// can only be options or a part that no rule explains, and either is known by then.
+constexpr std::size_t kLongestCode = 64;
+
 std::string codeKey(std::string_view text)
 {
     std::string key;
     ModelKeyReader reader(text, LeadingZeros::Kept);
-    while (const auto symbol = reader.next())
+    while (key.size() <= kLongestCode) {
+        const auto symbol = reader.next();
+        if (!symbol)
+            break;
         key.push_back(symbol->breakBefore ? static_cast<char>(symbol->symbol | kBreakBit)
                                           : symbol->symbol);
+    }
     return key;
 }
 
@@ -156,7 +164,9 @@ struct OrderCodes::Rules
     std::span<const TodayFrame> frames;
     std::vector<FramePlan> plans; // one per frame, in the same order
     std::vector<Pattern> patterns; // in the files' order
-    std::vector<const Pattern *> byPrefix; // sorted by prefix, then the files' order
+    // The patterns' prefixes, sorted, then in the files' order: the texts beside their patterns,
+    // so that a search reads along one array.
+    std::vector<std::pair<std::string, const Pattern *>> byPrefix;
 
     explicit Rules(const OrderTables &tables) : frames(tables.frames)
     {
@@ -176,9 +186,9 @@ struct OrderCodes::Rules
         for (std::size_t f = 0; f < frames.size(); ++f)
             addPattern(CodeForm { { { Slot::Frame, {} } } }, std::nullopt, f, true);
         for (const Pattern &pattern : patterns)
-            byPrefix.push_back(&pattern);
+            byPrefix.emplace_back(pattern.prefix, &pattern);
         std::stable_sort(byPrefix.begin(), byPrefix.end(),
-                         [](const Pattern *a, const Pattern *b) { return a->prefix < b->prefix; });
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
     }
 
     static FramePlan planOf(const TodayFrame &frame, const OrderTables &tables)
@@ -245,18 +255,16 @@ struct OrderCodes::Rules
         auto last = byPrefix.end();
         for (std::size_t length = 0; first != last; ++length) {
             // Prefixes of this length sort first; they are whole.
-            const auto longer = std::find_if(
-                first, last, [length](const Pattern *p) { return p->prefix.size() > length; });
-            if (length > 0)
-                found.insert(found.end(), first, longer);
+            for (; first != last && first->first.size() == length; ++first)
+                found.push_back(first->second);
             if (length == key.size())
                 break;
             const char symbol = symbolAt(key, length);
-            first = std::lower_bound(longer, last, symbol, [length](const Pattern *p, char s) {
-                return p->prefix[length] < s;
+            first = std::lower_bound(first, last, symbol, [length](const auto &p, char s) {
+                return p.first[length] < s;
             });
-            last = std::upper_bound(first, last, symbol, [length](char s, const Pattern *p) {
-                return s < p->prefix[length];
+            last = std::upper_bound(first, last, symbol, [length](char s, const auto &p) {
+                return s < p.first[length];
             });
         }
         std::sort(found.begin(), found.end());
@@ -312,7 +320,8 @@ struct OrderCodes::Rules
     void stepOver(const std::string &key, const Reading &reading, std::size_t at,
                   Reading &best) const
     {
-        if (reading.steppedOver || !breakAt(key, reading.read))
+        // A reading that steps over a slot is never whole, and a whole one beats it.
+        if (reading.steppedOver || best.whole || !breakAt(key, reading.read))
             return;
         int parts = 0;
         for (std::size_t end = reading.read + 1; end <= key.size() && parts < kMostPartsStepped;
@@ -537,6 +546,17 @@ Order OrderCodes::decode(std::string_view code) const
 TodayCode OrderCodes::encode(const TodayFrame *frame, const Order &order) const
 {
     return m_rules->encode(frame, order);
+}
+
+std::vector<const TodayFrame *> OrderCodes::framesBeginning(std::string_view code) const
+{
+    std::vector<const TodayFrame *> frames;
+    for (const Pattern *pattern : m_rules->candidates(codeKey(code))) {
+        const TodayFrame *frame = m_rules->plans[pattern->plan].frame;
+        if (std::find(frames.begin(), frames.end(), frame) == frames.end())
+            frames.push_back(frame);
+    }
+    return frames;
 }
 
 const OrderCodes &orderCodes()

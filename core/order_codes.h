@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace selmak {
 
@@ -78,6 +79,10 @@ public:
 
     Order decode(std::string_view code) const;
     TodayCode encode(const TodayFrame *frame, const Order &order) const;
+
+    // The frames whose forms (or models alone) begin the code: those a reading may name. Cheaper
+    // than the reading itself.
+    std::vector<const TodayFrame *> framesBeginning(std::string_view code) const;
 
 private:
     struct Rules;
