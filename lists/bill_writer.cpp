@@ -3,6 +3,8 @@
 
 #include "lists/csv_split.h"
 
+#include <utility>
+
 namespace selmak::lists {
 
 BillWriter::BillWriter(std::span<const Column> makers, const TextForm &form, const Layout &layout)
@@ -22,14 +24,14 @@ void BillWriter::appendOwn(const ListRecord &record)
 
 void BillWriter::finish(std::string &out, const ListRecord &record)
 {
+    if (m_form.byteOrderMark && !std::exchange(m_started, true))
+        out.append(byteOrderMark(m_form.encoding));
     m_line.append(record.ending);
     encode(m_line, m_form.encoding, out);
 }
 
 void BillWriter::appendHeader(std::string &out, const ListRecord &record)
 {
-    if (m_form.byteOrderMark)
-        out.append(byteOrderMark(m_form.encoding));
     appendOwn(record);
     m_found.appendHeader(m_line);
     finish(out, record);

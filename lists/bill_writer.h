@@ -19,7 +19,8 @@ class BillWriter
 public:
     BillWriter(std::span<const Column> makers, const TextForm &form, const Layout &layout);
 
-    // The header row with the answers' headings; the byte-order mark first when the file had one.
+    // The header row with the answers' headings. The first row written gets the file's
+    // byte-order mark, when it had one.
     void appendHeader(std::string &out, const ListRecord &record);
     // A row and its answer. A row whose quote never closed gets its closing quote first.
     void appendRow(std::string &out, const ListRecord &record, const AnswerRow &row);
@@ -34,6 +35,7 @@ private:
     TextForm m_form;
     Layout m_layout;
     std::string m_line; // one row in UTF-8, before it is encoded
+    bool m_started = false; // the byte-order mark is written
 };
 
 } // namespace selmak::lists

@@ -5,6 +5,8 @@
 #   end_to_end.sh PATH-TO-selmak-find
 set -u
 program=$1
+# What is said to a person is Russian under a Russian locale (the test run makes one: LOCPATH).
+export LC_ALL=ru_RU.UTF-8
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -66,8 +68,9 @@ check frame_of_today_json 0 "{\"query\":\"3RT2026-1AP00\",\"kind\":\"model\",\"s
 check frame_below_the_smallest_step 1 '' "3RT2015-1AP61: Siemens  3RT2015 (SIRIUS 3RT2, сегодня)  —  3 кВт, 7 А: меньше наименьшей ступени\n" -- --model 3RT2015-1AP61
 check frame_without_power 1 '' "KMI-10910-230: IEK  КМИ-10910 (КМИ, сегодня)  —  9 А, мощность при 400 В не указана\n" -- --model KMI-10910-230
 check model_not_found 1 '' 'QQ123: В каталоге нет модели, с которой начинается это обозначение\n' -- --model QQ123
-check unknown_maker 2 '' "selmak-find: unknown maker 'Acme' for --to (see selmak-find --help)\n" -- --power 7.5 --to Acme
-check unknown_option 2 '' "selmak-find: unknown option '--kw' (see selmak-find --help)\n" -- --kw 7.5
+check unknown_maker 2 '' "selmak-find: неизвестный производитель «Acme» для --to (см. selmak-find --help)\n" -- --power 7.5 --to Acme
+check unknown_option 2 '' "selmak-find: неизвестный параметр «--kw» (см. selmak-find --help)\n" -- --kw 7.5
+LC_ALL=C check unknown_option_english 2 '' "selmak-find: unknown option '--kw' (see selmak-find --help)\n" -- --kw 7.5
 check missing_file 2 '' '*' -- --batch "$work/absent"
 check version 0 'selmak-find 1.00\n' '' -- --version
 LC_ALL= LC_MESSAGES= LANG=ru_RU.UTF-8 check help_russian 0 '*' '' -- --help
