@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace selmak::lists {
 namespace {
@@ -72,8 +73,10 @@ constexpr std::array<CsvColumn, 9> kColumns { {
       } },
 } };
 
-// Calls `each` for every column in order, a maker's columns once for each maker.
-template<typename Each> void forEachColumn(std::span<const Column> makers, Each each)
+// Calls `each` for every column in order, a maker's columns once for each maker; or, where
+// `makers` says it has written them itself, `each` for the other columns only.
+template<typename Each, typename Makers>
+void forEachColumn(std::span<const Column> makers, Each each, Makers makersWritten)
 {
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
         if (!kColumns[i].perMaker) {
@@ -83,12 +86,19 @@ template<typename Each> void forEachColumn(std::span<const Column> makers, Each 
         std::size_t end = i;
         while (end < kColumns.size() && kColumns[end].perMaker)
             ++end;
-        for (const Column maker : makers) {
-            for (std::size_t k = i; k < end; ++k)
-                each(kColumns[k], maker);
+        if (!makersWritten()) {
+            for (const Column maker : makers) {
+                for (std::size_t k = i; k < end; ++k)
+                    each(kColumns[k], maker);
+            }
         }
         i = end - 1;
     }
+}
+
+template<typename Each> void forEachColumn(std::span<const Column> makers, Each each)
+{
+    forEachColumn(makers, each, [] { return false; });
 }
 
 } // namespace
@@ -131,24 +141,43 @@ std::string_view kindValue(QueryKind kind)
     return "model";
 }
 
-void appendCsvField(std::string &out, std::string_view field, char separator)
+namespace {
+
+// RFC 4180's quoting, with `append` for the text between the quotes.
+template<typename Append>
+void appendQuoted(std::string &out, std::string_view field, char separator, Append append)
 {
     // A loop, not find_first_of, which searches the set once for every character of the field.
     const bool plain = std::none_of(field.begin(), field.end(), [separator](char c) {
         return c == separator || c == '"' || c == '\r' || c == '\n';
     });
     if (plain) {
-        appendValid(out, field);
+        append(out, field);
         return;
     }
     out.push_back('"');
     for (std::size_t quote; (quote = field.find('"')) != std::string_view::npos;) {
-        appendValid(out, field.substr(0, quote + 1));
+        append(out, field.substr(0, quote + 1));
         out.push_back('"');
         field.remove_prefix(quote + 1);
     }
-    appendValid(out, field);
+    append(out, field);
     out.push_back('"');
+}
+
+// The program's own texts (the catalogue, today's ranges, the headings) are valid UTF-8 already.
+void appendOwnField(std::string &out, std::string_view field, char separator)
+{
+    appendQuoted(out, field, separator,
+                 [](std::string &to, std::string_view text) { to.append(text); });
+}
+
+} // namespace
+
+void appendCsvField(std::string &out, std::string_view field, char separator)
+{
+    appendQuoted(out, field, separator,
+                 [](std::string &to, std::string_view text) { appendValid(to, text); });
 }
 
 FoundColumns::FoundColumns(std::span<const Column> makers, char separator)
@@ -181,34 +210,66 @@ void FoundColumns::appendCell(std::string &out, const CsvColumn &column, const A
     if (row.hits.size() <= 1) {
         m_text.clear();
         column.text(m_text, row.hits.empty() ? nullptr : &row.hits.front(), row.outcome, maker);
-        appendCsvField(out, m_text, m_separator);
+        appendOwnField(out, m_text, m_separator);
         return;
     }
     // Each hit's text once, in the hits' order, joined by "/".
-    std::vector<std::string> texts;
-    for (const ModelHit &hit : row.hits) {
-        std::string text;
-        column.text(text, &hit, row.outcome, maker);
-        if (std::find(texts.begin(), texts.end(), text) == texts.end())
-            texts.push_back(std::move(text));
-    }
     m_text.clear();
-    for (const std::string &text : texts) {
-        if (!text.empty())
-            m_text.append(m_text.empty() ? "" : "/").append(text);
+    m_pieces.clear();
+    for (const ModelHit &hit : row.hits) {
+        const std::size_t begin = m_text.size() + (m_text.empty() ? 0 : 1);
+        m_text.append(m_text.empty() ? "" : "/");
+        column.text(m_text, &hit, row.outcome, maker);
+        const std::string_view piece = std::string_view(m_text).substr(begin);
+        const bool seen
+            = piece.empty() || std::any_of(m_pieces.begin(), m_pieces.end(), [&](const auto &p) {
+                  return std::string_view(m_text).substr(p.first, p.second) == piece;
+              });
+        if (seen)
+            m_text.resize(begin == 0 ? 0 : begin - 1);
+        else
+            m_pieces.emplace_back(begin, piece.size());
     }
-    appendCsvField(out, m_text, m_separator);
+    appendOwnField(out, m_text, m_separator);
+}
+
+// The makers' cells of the steps a line found, the same for every line that finds them: made
+// once for each set of steps.
+const std::string &FoundColumns::makersAt(const AnswerRow &row) const
+{
+    std::uint32_t steps = 0;
+    for (const ModelHit &hit : row.hits)
+        steps |= std::uint32_t { 1 } << hit.step;
+    std::string &text = m_makersAt[steps];
+    if (text.empty()) {
+        for (const Column maker : m_makers) {
+            for (const CsvColumn &column : kColumns) {
+                if (column.perMaker) {
+                    text.push_back(m_separator);
+                    appendCell(text, column, row, maker);
+                }
+            }
+        }
+    }
+    return text;
 }
 
 void FoundColumns::appendRow(std::string &out, const AnswerRow &row) const
 {
     bool first = true;
-    forEachColumn(m_makers, [&](const CsvColumn &column, Column maker) {
-        if (!first)
-            out.push_back(m_separator);
-        first = false;
-        appendCell(out, column, row, maker);
-    });
+    forEachColumn(
+        m_makers,
+        [&](const CsvColumn &column, Column maker) {
+            if (!first)
+                out.push_back(m_separator);
+            first = false;
+            appendCell(out, column, row, maker);
+        },
+        [&] {
+            if (!row.hits.empty())
+                out.append(makersAt(row));
+            return !row.hits.empty();
+        });
 }
 
 ListCsvWriter::ListCsvWriter(std::span<const Column> makers, char separator,

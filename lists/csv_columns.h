@@ -3,9 +3,13 @@
 
 #include "core/answer.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace selmak::lists {
 
@@ -53,10 +57,13 @@ public:
 private:
     void appendCell(std::string &out, const CsvColumn &column, const AnswerRow &row,
                     Column maker) const;
+    const std::string &makersAt(const AnswerRow &row) const;
 
     std::span<const Column> m_makers;
     char m_separator;
     mutable std::string m_text; // one cell's texts, before they are joined
+    mutable std::vector<std::pair<std::size_t, std::size_t>> m_pieces; // joined so far
+    mutable std::unordered_map<std::uint32_t, std::string> m_makersAt; // by the steps' bits
 };
 
 // A list's answers as CSV: a header, then for each line its query, its kind and what it found.
