@@ -276,12 +276,15 @@ struct OrderCodes::Rules
     {
         const Pattern &pattern = *reading.pattern;
         reading.whole = false;
-        if (reading.betterThan(best))
+        // A reading that stepped over a part counts only once the rest is explained to the end:
+        // where the step ended is a guess that the parts after it confirm (3RT2026-1AP00 with a
+        // coil AP0 no rule gives is not a coil "AP", contacts "0" and a "0" left over).
+        if (!reading.steppedOver && reading.betterThan(best))
             best = reading;
         if (at == pattern.rest.size()) {
             reading.whole
                 = !pattern.frameAlone && !reading.steppedOver && reading.read == key.size();
-            if (reading.betterThan(best))
+            if ((!reading.steppedOver || reading.read == key.size()) && reading.betterThan(best))
                 best = reading;
             return;
         }

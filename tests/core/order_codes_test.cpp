@@ -172,6 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
         Reading { "article_number", "KK11-009-230-10", "К-10910", kAc230At50, kNo, kUnknown, true },
         Reading { "unexplained_coil_stepped_over", "KK11-009-231-10", "К-10910", kUnknown, kNo,
                   kUnknown, false },
+        Reading { "stepped_over_only_if_the_rest_reads_to_the_end", "S2026-1AQ00", "S2026",
+                  kUnknown, kUnknown, kScrew, false },
         Reading { "name_with_the_contact_digit", "К-10911", "К-10910", kUnknown, kNc, kUnknown,
                   true },
         Reading { "latin_spelling_of_the_name", "K-10910", "К-10910", kUnknown, kNo, kUnknown,
