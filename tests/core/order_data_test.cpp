@@ -4,6 +4,7 @@
 #include "core/code_form.h"
 #include "core/model_finder.h"
 #include "core/order_codes.h"
+#include "core/today_ranges.h"
 #include "order_code_example.h"
 
 #include <algorithm>
@@ -109,6 +110,29 @@ TEST(OrderData, EveryRealCodeReadsAsItsDocumentSays)
                 && modelKey(hit.model) == modelKey(order.frame->model);
         }));
     }
+}
+
+// Every maker's whole code of today, written for each real code at every step, reads back as
+// its frame with the coil it was written for.
+TEST(OrderData, EveryWrittenCodeReadsBackAsItsFrameAndCoil)
+{
+    int written = 0;
+    for (const OrderCodeExample &e : orderCodeExamples()) {
+        const Order order = decodeOrder(e.code);
+        for (int step = 1; step <= 19; ++step) {
+            for (const ColumnInfo &info : kColumns) {
+                const TodayCode code = todayCode(info.column, step, order);
+                if (code.outcome != TodayCodeOutcome::Written)
+                    continue;
+                ++written;
+                const Order again = decodeOrder(code.code);
+                EXPECT_EQ(modelOf(again.frame), code.frame->model) << e.code << " -> " << code.code;
+                EXPECT_EQ(again.coil, code.coil) << e.code << " -> " << code.code;
+                EXPECT_EQ(again.aux, code.aux) << e.code << " -> " << code.code;
+            }
+        }
+    }
+    EXPECT_GT(written, 0);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "core/today_ranges.h"
 #include "forms/order_line.h"
 
 #include <gtest/gtest.h>
@@ -89,6 +90,62 @@ INSTANTIATE_TEST_SUITE_P(
                            { NoCoilCovers, &kFrame, "", {}, {}, {} },
                            "E25: код катушки уточните у производителя" },
                     Code { "no_model", { NoModel, nullptr, "", {}, {}, {} }, "---" }),
+    [](const auto &row) { return std::string(row.param.name); });
+
+// The table of translations, over data/: a real code read, and each maker's whole code of today
+// at the step of its frame, for every maker with a model there.
+struct Translation
+{
+    const char *name;
+    std::string_view code;
+    const char *order;
+    const char *today; // the makers' codes in column order, separated by " | "
+};
+
+class Translating : public testing::TestWithParam<Translation>
+{
+};
+
+TEST_P(Translating, WritesEachMakersWholeCodeOfToday)
+{
+    const Translation &t = GetParam();
+    const Order order = decodeOrder(t.code);
+    ASSERT_NE(order.frame, nullptr);
+    EXPECT_EQ(orderLine(order), t.order);
+    const int step = stepsOfPower(order.frame->power).front();
+    std::string today;
+    for (const ColumnInfo &info : kColumns) {
+        const TodayCode code = todayCode(info.column, step, order);
+        if (code.frame != nullptr)
+            today.append(today.empty() ? "" : " | ").append(todayCodeText(code));
+    }
+    EXPECT_EQ(today, t.today);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Data, Translating,
+    testing::Values(
+        Translation { "tesys_deca_230_v", "LC1D25P7", "катушка ~230 В 50/60 Гц, 1НО+1НЗ",
+                      "AF26: код катушки уточните у производителя | LC1D25P7 | BF25: код катушки "
+                      "уточните у производителя | 3RT2026: код катушки уточните у производителя "
+                      "| DILM25: код катушки уточните у производителя | 100-C23KF10 + "
+                      "блок-контакт 1НЗ" },
+        Translation { "sirius_3rt2_to_an_unrated_frame", "3RT2024-1AL20-8K",
+                      "катушка ~230 В 50/60 Гц, 1НО+1НЗ",
+                      "AF12-30-10-13 + блок-контакт 1НЗ | LC1D12P7 | BF12: код катушки уточните "
+                      "у производителя | 3RT2017: код катушки уточните у производителя | DILM12: "
+                      "код катушки уточните у производителя | 100-C12KF10 + блок-контакт 1НЗ" },
+        Translation { "dual_rating_needs_both_voltages", "DILM32-01(230V50HZ,240V60HZ)",
+                      "катушка ~230 В 50 Гц / 240 В 60 Гц, 1НЗ",
+                      "AF30-30-00-13 + блок-контакт 1НЗ | LC1D32: код катушки уточните у "
+                      "производителя | BF32: код катушки уточните у производителя | 3RT2027: код "
+                      "катушки уточните у производителя | DILM32-01(230V50HZ,240V60HZ) | "
+                      "100-C30: код катушки уточните у производителя" },
+        Translation { "fifty_hz_coil_without_contacts", "3RT1026-1AP00",
+                      "катушка ~230 В 50 Гц, без блок-контактов",
+                      "AF26: код катушки уточните у производителя | LC1D25P5 | BF25: код катушки "
+                      "уточните у производителя | 3RT2026: код катушки уточните у производителя "
+                      "| DILM25: код катушки уточните у производителя | 100-C23F10" }),
     [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace
