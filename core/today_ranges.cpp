@@ -5,6 +5,8 @@
 #include "core/lenient_reader.h"
 
 #include <array>
+#include <optional>
+#include <utility>
 
 namespace selmak {
 namespace {
@@ -42,22 +44,54 @@ const TodayFrame *smallestRated(std::span<const TodayFrame> frames, Column maker
     return best;
 }
 
-// The first frame without a rating that its range lists before the reaching frame with no
-// rated frame short of the power between them: the reaching frame would pass over it.
-const TodayFrame *unratedBefore(std::span<const TodayFrame> frames, const TodayFrame &reaching,
-                                double power)
+// A frame listed without its rating: neither figure is published yet.
+bool ratingUnknown(const TodayFrame &frame)
 {
-    const TodayFrame *unrated = nullptr;
+    return frame.powerText.empty() && frame.currentText.empty();
+}
+
+// The powers between which an unrated frame's rating must lie (above `low`, up to `high`):
+// above the rated frame its range lists before it, and up to the next larger rated frame of the
+// maker's column; first in its range, up to the rated frame after it there. Nothing where no
+// frame bounds it from above.
+std::optional<std::pair<double, double>> boundsOf(std::span<const TodayFrame> frames,
+                                                  const TodayFrame &unrated)
+{
+    const TodayFrame *before = nullptr;
+    const TodayFrame *after = nullptr;
+    bool passed = false;
     for (const TodayFrame &frame : frames) {
-        if (&frame == &reaching)
-            return unrated;
-        if (frame.column != reaching.column || frame.kind != reaching.kind
-            || frame.range != reaching.range)
+        if (&frame == &unrated)
+            passed = true;
+        else if (isRated(frame) && frame.column == unrated.column && frame.kind == unrated.kind
+                 && frame.range == unrated.range && !passed)
+            before = &frame;
+        else if (isRated(frame) && frame.column == unrated.column && frame.kind == unrated.kind
+                 && frame.range == unrated.range && after == nullptr)
+            after = &frame;
+    }
+    if (before == nullptr)
+        return after != nullptr ? std::optional(std::pair(0.0, after->power)) : std::nullopt;
+    const TodayFrame *next = nullptr;
+    for (const TodayFrame &frame : frames) {
+        if (isRated(frame) && frame.column == unrated.column && frame.kind == unrated.kind
+            && frame.power > before->power && (next == nullptr || frame.power < next->power))
+            next = &frame;
+    }
+    return next != nullptr ? std::optional(std::pair(before->power, next->power)) : std::nullopt;
+}
+
+// The first unrated frame of one kind in the column whose rating may be the step's: the
+// smallest rated frame that reaches the step would pass over it.
+const TodayFrame *unratedFor(std::span<const TodayFrame> frames, Column maker, FrameKind kind,
+                             double power)
+{
+    for (const TodayFrame &frame : frames) {
+        if (frame.column != maker || frame.kind != kind || !ratingUnknown(frame))
             continue;
-        if (!isRated(frame) && unrated == nullptr)
-            unrated = &frame;
-        else if (isRated(frame) && frame.power < power)
-            unrated = nullptr;
+        const auto bounds = boundsOf(frames, frame);
+        if (bounds && bounds->first < power && power <= bounds->second)
+            return &frame;
     }
     return nullptr;
 }
@@ -118,10 +152,10 @@ const TodayFrame *smallestReaching(std::span<const TodayFrame> frames, Column ma
         return nullptr;
     const double power = stepPowers()[static_cast<std::size_t>(step)];
     for (const FrameKind kind : { FrameKind::Today, FrameKind::Discontinued }) {
-        if (const TodayFrame *reaching = smallestRated(frames, maker, kind, power)) {
-            const TodayFrame *unrated = unratedBefore(frames, *reaching, power);
-            return unrated != nullptr ? unrated : reaching;
-        }
+        if (const TodayFrame *unrated = unratedFor(frames, maker, kind, power))
+            return unrated;
+        if (const TodayFrame *reaching = smallestRated(frames, maker, kind, power))
+            return reaching;
     }
     return nullptr;
 }

@@ -16,11 +16,12 @@ std::vector<int> stepsOfPower(double power);
 
 // The model of today that a maker's column offers for a step: the smallest frame sold today (by
 // AC-3 power at 400 V, then current) that reaches the step's power. None when no frame does.
-// - It never passes over a frame whose rating is not published: where its range (in the order of
-//   data/today.csv, smallest first) lists such a frame before that smallest one, with no rated
-//   frame short of the step between them, the answer is the unrated frame (isRated() is false),
-//   whose rating is then not confirmed. A range that has no frame reaching the step offers none of
-//   its unrated frames: nothing bounds them from above.
+// - It never passes over a frame listed without its rating (neither figure published): such a
+//   frame's rating lies above the rated frame its range lists before it (data/today.csv lists a
+//   range smallest first) and at most at the next larger rated frame of the column, whatever its
+//   range; a step between the two names the first such frame, whose rating is then not confirmed
+//   (isRated() is false). A frame first in its range is bounded by the rated frame after it
+//   there. A frame that nothing bounds from above stands at no step.
 // - A discontinued range stands in only where no range of today has a frame that reaches the
 //   step: its successor's frames come first, and it fills the steps they are not listed for.
 const TodayFrame *todayFrame(Column maker, int step);

@@ -48,9 +48,10 @@ INSTANTIATE_TEST_SUITE_P(Rule, FrameSteps,
 constexpr Source kSource { "s", "Maker", "Data sheet", "2024", "https://example.com/" };
 
 // Frames of made-up makers. Siemens and Moeller: in no order, with the traps the rule must step
-// round. Lovato and Danfoss: ranges listed smallest first, as data/today.csv lists them, with
-// frames whose rating is not published (empty figures) and a discontinued range.
-constexpr std::array<TodayFrame, 19> kFrames { {
+// round. Lovato, Danfoss and IEK: ranges listed smallest first, as data/today.csv lists them,
+// with frames whose rating is not published (empty figures), a discontinued range, and a frame
+// with a current but no power.
+constexpr std::array<TodayFrame, 23> kFrames { {
     { Siemens, "Siemens", "R", FrameKind::Today, "F15", "15", 15, "32", 32, &kSource, 1 },
     { Siemens, "Siemens", "R", FrameKind::Today, "F7B", "7.5", 7.5, "17", 17, &kSource, 2 },
     { Siemens, "Siemens", "R", FrameKind::Today, "F7A", "7.5", 7.5, "16", 16, &kSource, 3 },
@@ -70,6 +71,10 @@ constexpr std::array<TodayFrame, 19> kFrames { {
     { Lovato, "L", "V", FrameKind::Discontinued, "V37", "37", 37, "80", 80, &kSource, 17 },
     { Danfoss, "D", "T", FrameKind::Today, "T1", "", 0, "", 0, &kSource, 18 },
     { Danfoss, "D", "T", FrameKind::Today, "T4", "4", 4, "9", 9, &kSource, 19 },
+    { Danfoss, "D", "T", FrameKind::Today, "T5", "", 0, "", 0, &kSource, 20 },
+    { Danfoss, "D", "W", FrameKind::Today, "W11", "11", 11, "25", 25, &kSource, 21 },
+    { Iek, "I", "K", FrameKind::Today, "K9", "", 0, "9", 9, &kSource, 22 },
+    { Iek, "I", "K", FrameKind::Today, "K11", "11", 11, "25", 25, &kSource, 23 },
 } };
 
 struct StepModel
@@ -109,7 +114,10 @@ INSTANTIATE_TEST_SUITE_P(
                     StepModel { "first_of_several_unrated", Lovato, 6, "U15" },
                     StepModel { "discontinued_range_where_today_has_none", Lovato, 9, "V37" },
                     StepModel { "unrated_frames_past_the_range_reach_nothing", Lovato, 19, "" },
-                    StepModel { "unrated_first_in_its_range", Danfoss, 1, "T1" }),
+                    StepModel { "unrated_first_in_its_range", Danfoss, 1, "T1" },
+                    StepModel { "unrated_last_up_to_another_ranges_frame", Danfoss, 3, "T5" },
+                    StepModel { "nothing_above_the_columns_largest", Danfoss, 6, "" },
+                    StepModel { "a_current_is_a_rating_of_its_own", Iek, 1, "K11" }),
     [](const auto &row) { return std::string(row.param.name); });
 
 TEST(TodaysModel, IsTextWithTheCatalogueMarkForNone)
