@@ -1,104 +1,187 @@
 // SPDX-License-Identifier: MIT
 #include "cli/json_writer.h"
 
-#include "cli/utf8.h"
 #include "core/catalog.h"
 #include "core/today_ranges.h"
+#include "core/utf8.h"
 
 namespace selmak::cli {
-
 namespace {
 
 constexpr std::string_view kNoModel = "---";
 
-// Puts text into a value, each byte that begins no well-formed UTF-8 sequence made U+FFFD as in
-// the other formats. A value that is a string already keeps its storage: a list writes millions
-// of records into one object.
-void setText(Json &value, std::string_view text)
+struct Context
 {
-    if (!value.is_string())
-        value = std::string();
-    std::string &storage = value.get_ref<std::string &>();
-    storage.clear();
-    appendValid(storage, text);
-}
+    const lists::AnswerRow &row;
+    const ModelHit *hit; // none for a line that found nothing
+    JsonWriter &writer;
 
-void setModel(Json &value, std::string_view model)
+    bool stepped() const { return hit != nullptr && hit->step != kNoStep; }
+};
+
+void appendTextOrNull(std::string &out, std::string_view text)
 {
-    if (model == kNoModel)
-        value = nullptr;
+    if (text.empty())
+        out.append("null");
     else
-        setText(value, model);
+        appendJsonString(out, text);
 }
 
-void setRange(Json &value, const TodayFrame *frame)
+void appendRange(std::string &out, const TodayFrame *frame)
 {
     if (frame == nullptr) {
-        value = nullptr;
+        out.append("null");
         return;
     }
-    value = Json::object();
-    setText(value["brand"], frame->brand);
-    setText(value["name"], frame->range);
-    value["kind"] = frame->kind == FrameKind::Today ? "today" : "series";
-    if (frame->powerText.empty())
-        value["power_kw"] = nullptr;
-    else
-        setText(value["power_kw"], frame->powerText);
-    setText(value["current_a"], frame->currentText);
+    out.append("{\"brand\":");
+    appendJsonString(out, frame->brand);
+    out.append(",\"name\":");
+    appendJsonString(out, frame->range);
+    out.append(frame->kind == FrameKind::Today ? ",\"kind\":\"today\"" : ",\"kind\":\"series\"");
+    out.append(",\"power_kw\":");
+    appendTextOrNull(out, frame->powerText);
+    out.append(",\"current_a\":");
+    appendJsonString(out, frame->currentText);
+    out.push_back('}');
 }
+
+void appendRating(std::string &out, const Context &c, Column column)
+{
+    if (c.stepped())
+        appendJsonString(out, *Catalog::cell(column, c.hit->step));
+    else
+        out.append("null");
+}
+
+struct JsonKey
+{
+    std::string_view key;
+    void (*value)(std::string &out, const Context &c);
+};
+
+// The one table of keys, in the order they are written.
+constexpr std::array<JsonKey, 9> kKeys { {
+    { "query", [](std::string &out, const Context &c) { appendJsonString(out, c.row.query); } },
+    { "kind",
+      [](std::string &out, const Context &c) {
+          appendJsonString(out, lists::kindValue(c.row.kind));
+      } },
+    { "step",
+      [](std::string &out, const Context &c) {
+          out.append(c.stepped() ? std::to_string(c.hit->step) : "null");
+      } },
+    { "matched",
+      [](std::string &out, const Context &c) {
+          if (c.hit == nullptr || c.hit->model.empty()) {
+              out.append("null");
+              return;
+          }
+          out.append("{\"maker\":");
+          appendJsonString(out, columnInfo(c.hit->maker).heading);
+          out.append(",\"model\":");
+          appendJsonString(out, c.hit->model);
+          out.append(",\"range\":");
+          appendRange(out, c.hit->frame);
+          out.push_back('}');
+      } },
+    { "power_kw", [](std::string &out, const Context &c) { appendRating(out, c, Column::Power); } },
+    { "current_a",
+      [](std::string &out, const Context &c) { appendRating(out, c, Column::Current); } },
+    { "models",
+      [](std::string &out, const Context &c) {
+          out.append(c.stepped() ? c.writer.makersAt(c.hit->step, false) : "null");
+      } },
+    { "today",
+      [](std::string &out, const Context &c) {
+          out.append(c.stepped() ? c.writer.makersAt(c.hit->step, true) : "null");
+      } },
+    { "error",
+      [](std::string &out, const Context &c) {
+          appendTextOrNull(out,
+                           lists::outcomeValue(c.hit != nullptr ? outcomeOf(*c.hit, c.row.outcome)
+                                                                : c.row.outcome));
+      } },
+} };
 
 } // namespace
 
-JsonWriter::JsonWriter(Output &out, std::span<const Column> makers) : m_out(out), m_makers(makers)
+void appendJsonString(std::string &out, std::string_view text)
 {
-    for (const char *key : { "query", "kind", "step", "matched", "power_kw", "current_a", "models",
-                             "today", "error" })
-        m_record[key] = nullptr;
+    constexpr char kHex[] = "0123456789abcdef";
+    out.push_back('"');
+    std::size_t plain = 0; // where the text not yet appended starts
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b >= 0x20 && b != '"' && b != '\\' && b < 0x80) {
+            ++i;
+            continue;
+        }
+        out.append(text.substr(plain, i - plain));
+        if (b >= 0x80) {
+            const Utf8Char c = decodeUtf8(text.substr(i));
+            if (c.codePoint == kInvalidUtf8)
+                out.append("\xEF\xBF\xBD");
+            else
+                out.append(text.substr(i, c.length));
+            i += c.length;
+        } else if (b == '"' || b == '\\') {
+            out.push_back('\\');
+            out.push_back(static_cast<char>(b));
+            ++i;
+        } else {
+            out.append("\\u00");
+            out.push_back(kHex[b >> 4]);
+            out.push_back(kHex[b & 0xF]);
+            ++i;
+        }
+        plain = i;
+    }
+    out.append(text.substr(plain));
+    out.push_back('"');
 }
 
-void JsonWriter::write(const Record &record)
+JsonWriter::JsonWriter(std::span<const Column> makers) : m_makers(makers) { }
+
+const std::string &JsonWriter::makersAt(int step, bool today)
 {
-    setText(m_record["query"], record.query);
-    setText(m_record["kind"], kindName(record.kind));
-    m_record["step"] = record.step ? Json(*record.step) : Json();
-    Json &matched = m_record["matched"];
-    if (record.matched) {
-        if (!matched.is_object())
-            matched = Json::object();
-        setText(matched["maker"], columnInfo(record.matched->maker).heading);
-        setText(matched["model"], record.matched->model);
-        setRange(matched["range"], record.matched->frame);
-    } else {
-        matched = nullptr;
+    std::string &text = m_makersAt[static_cast<std::size_t>(2 * step + (today ? 1 : 0))];
+    if (!text.empty())
+        return text;
+    text.push_back('{');
+    for (const Column maker : m_makers) {
+        if (text.size() > 1)
+            text.push_back(',');
+        appendJsonString(text, columnInfo(maker).heading);
+        text.push_back(':');
+        const std::string_view model
+            = today ? todayModel(maker, step) : *Catalog::cell(maker, step);
+        if (model == kNoModel)
+            text.append("null");
+        else
+            appendJsonString(text, model);
     }
-    Json &models = m_record["models"];
-    Json &today = m_record["today"];
-    if (record.step) {
-        const int step = *record.step;
-        setText(m_record["power_kw"], *Catalog::cell(Column::Power, step));
-        setText(m_record["current_a"], *Catalog::cell(Column::Current, step));
-        if (!models.is_object()) {
-            models = Json::object();
-            today = Json::object();
+    text.push_back('}');
+    return text;
+}
+
+void JsonWriter::appendRow(std::string &out, const lists::AnswerRow &row)
+{
+    const auto object = [&](const ModelHit *hit) {
+        const Context context { row, hit, *this };
+        char open = '{';
+        for (const JsonKey &key : kKeys) {
+            out.push_back(open);
+            open = ',';
+            appendJsonString(out, key.key);
+            out.push_back(':');
+            key.value(out, context);
         }
-        for (const Column maker : m_makers) {
-            const std::string_view heading = columnInfo(maker).heading;
-            setModel(models[heading], *Catalog::cell(maker, step));
-            setModel(today[heading], todayModel(maker, step));
-        }
-    } else {
-        for (const char *key : { "power_kw", "current_a", "models", "today" })
-            m_record[key] = nullptr;
-    }
-    if (record.error.empty())
-        m_record["error"] = nullptr;
-    else
-        setText(m_record["error"], record.error);
-    std::string &text = m_out.text();
-    text.append(m_record.dump());
-    text.push_back('\n');
-    m_out.endRecord();
+        out.append("}\n");
+    };
+    if (row.hits.empty())
+        object(nullptr);
+    for (const ModelHit &hit : row.hits)
+        object(&hit);
 }
 
 } // namespace selmak::cli

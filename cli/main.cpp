@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: MIT
 // selmak-find: the catalogue's size steps from the command line, for one query or a whole list.
-#include "cli/batch.h"
-#include "cli/help.h"
-#include "cli/lookup.h"
+#include "cli/console.h"
 #include "cli/options.h"
-#include "cli/output.h"
-#include "cli/query.h"
-#include "cli/text_writer.h"
-#include "cli/writers.h"
+#include "cli/run.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -18,77 +11,49 @@ namespace {
 
 using namespace selmak::cli;
 
-QueryKind kindOf(Mode mode)
+int run(const std::vector<std::string> &arguments)
 {
-    switch (mode) {
-    case Mode::Power:
-        return QueryKind::Power;
-    case Mode::Current:
-        return QueryKind::Current;
-    default:
-        return QueryKind::Model;
+    const std::vector<std::string_view> args(arguments.begin(), arguments.end());
+    const Language language = userLanguage();
+    Stream out(stdout);
+    Stream err(stderr);
+    Options options;
+    std::string error;
+    int status = kAllFound;
+    if (!parseOptions(args, options, error, language)) {
+        err.write("selmak-find: " + error
+                  + (language == Language::Russian ? " (см. selmak-find --help)\n"
+                                                   : " (see selmak-find --help)\n"));
+        status = kUsageError;
+    } else if (options.help) {
+        out.write(helpText(language));
+    } else if (options.version) {
+        out.write(kVersion);
+    } else if (options.mode == Mode::Batch) {
+        status = runBatch(options, out, err, language);
+    } else {
+        status = runSingle(options, out, err, language);
     }
-}
-
-// One query: what it found on standard output; when it found no step, only why, on standard
-// error (for a number out of range, the window's warning).
-int runSingle(const Options &options, Output &out)
-{
-    const QueryKind kind = kindOf(options.mode);
-    std::vector<Record> records;
-    lookUp(options.subject, kind, withDecimalPoint(options.subject), records);
-    if (std::none_of(records.begin(), records.end(),
-                     [](const Record &r) { return r.step.has_value(); })) {
-        std::string reason;
-        for (const Record &record : records) {
-            if (kind == QueryKind::Model)
-                reason.append(options.subject).append(": ");
-            if (record.matched)
-                appendMatched(reason, *record.matched).append(": ");
-            reason.append(record.error).push_back('\n');
-        }
-        std::fputs(reason.c_str(), stderr);
-        return kSomeNotFound;
+    if (!out.finish()) {
+        err.write(language == Language::Russian ? "selmak-find: не удаётся вывести результат\n"
+                                                : "selmak-find: cannot write the output\n");
+        status = kUsageError;
     }
-    const std::unique_ptr<RecordWriter> writer = makeWriter(options.format, out, options.makers);
-    for (const Record &record : records)
-        writer->write(record);
-    return std::all_of(records.begin(), records.end(),
-                       [](const Record &r) { return r.error.empty(); })
-        ? kAllFound
-        : kSomeNotFound;
-}
-
-void print(std::string_view text)
-{
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    err.finish();
+    return status;
 }
 
 } // namespace
 
+#ifdef _WIN32
+// The arguments as UTF-16, whatever the ANSI code page: "--to ИЭК" reads on any Windows.
+int wmain(int argc, wchar_t **argv)
+{
+    return run(utf8Arguments(argc, argv));
+}
+#else
 int main(int argc, char **argv)
 {
-    const std::vector<std::string_view> args(argv + std::min(argc, 1), argv + argc);
-    Options options;
-    std::string error;
-    if (!parseOptions(args, options, error)) {
-        std::fprintf(stderr, "selmak-find: %s (see selmak-find --help)\n", error.c_str());
-        return kUsageError;
-    }
-    if (options.help) {
-        print(helpText());
-        return kAllFound;
-    }
-    if (options.version) {
-        print(kVersion);
-        return kAllFound;
-    }
-    Output out(stdout);
-    const int status
-        = options.mode == Mode::Batch ? runBatch(options, out) : runSingle(options, out);
-    if (!out.finish()) {
-        std::fprintf(stderr, "selmak-find: cannot write the output\n");
-        return kUsageError;
-    }
-    return status;
+    return run(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
 }
+#endif

@@ -1,40 +1,44 @@
 // SPDX-License-Identifier: MIT
 #include "cli/text_writer.h"
 
-#include "cli/utf8.h"
 #include "core/catalog.h"
 #include "core/today_ranges.h"
+#include "core/utf8.h"
+#include "forms/hit_line.h"
+#include "forms/outcome_text.h"
 
 #include <algorithm>
 
 namespace selmak::cli {
-
 namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 std::string_view cell(Column column, int step)
 {
     return Catalog::cell(column, step).value_or(std::string_view {});
 }
 
-} // namespace
-
-std::string &appendMatched(std::string &out, const Matched &matched)
+bool isControl(char32_t c)
 {
-    out.append(columnInfo(matched.maker).heading).push_back(' ');
-    out.append(matched.model);
-    if (const TodayFrame *frame = matched.frame) {
-        out.append(frame->kind == FrameKind::Today ? " (today's range: "
-                                                   : " (a frame of the catalogue's series: ");
-        out.append(frame->brand).push_back(' ');
-        out.append(frame->range).append(", ");
-        if (!frame->powerText.empty())
-            out.append(frame->powerText).append(" kW, ");
-        out.append(frame->currentText).append(" A)");
-    }
-    return out;
+    return c < 0x20 || (c >= 0x7F && c < 0xA0);
 }
 
-TextWriter::TextWriter(Output &out, std::span<const Column> makers) : m_out(out)
+} // namespace
+
+void appendPrintable(std::string &out, std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Char c = decodeUtf8(text.substr(i));
+        if (c.codePoint == kInvalidUtf8 || isControl(c.codePoint))
+            out.append(kReplacement);
+        else
+            out.append(text.substr(i, c.length));
+        i += c.length;
+    }
+}
+
+TextWriter::TextWriter(std::span<const Column> makers)
 {
     std::vector<Column> columns { Column::Power, Column::Current };
     columns.insert(columns.end(), makers.begin(), makers.end());
@@ -45,52 +49,52 @@ TextWriter::TextWriter(Output &out, std::span<const Column> makers) : m_out(out)
         m_rows.push_back({ column, width - displayWidth(columnInfo(column).heading) + 2 });
 }
 
-void TextWriter::write(const Record &record)
+void TextWriter::appendHeading(std::string &out, const lists::AnswerRow &row)
 {
-    std::string &text = m_out.text();
     if (!m_first)
-        text.push_back('\n');
+        out.push_back('\n');
     m_first = false;
-    appendValid(text, record.query);
-    if (!record.step) {
-        text.append(": ");
-        if (record.matched)
-            appendMatched(text, *record.matched).append(": ");
-        text.append(record.error);
-        text.push_back('\n');
-        m_out.endRecord();
+    appendPrintable(out, row.query);
+    out.append(": ");
+}
+
+void TextWriter::appendRow(std::string &out, const lists::AnswerRow &row)
+{
+    if (row.hits.empty()) {
+        if (row.outcome == Outcome::Found)
+            return; // an empty line
+        appendHeading(out, row);
+        out.append(forms::outcomeText(row.outcome, row.kind)).push_back('\n');
         return;
     }
-    const int step = *record.step;
-    text.append(": step ");
-    text.append(std::to_string(step));
-    if (record.matched)
-        appendMatched(text.append(", "), *record.matched);
-    if (!record.error.empty()) {
-        text.append(" (");
-        text.append(record.error);
-        text.push_back(')');
-    }
-    text.push_back('\n');
-    std::size_t modelWidth = 0;
-    for (const Row &row : m_rows) {
-        if (isMaker(row.column))
-            modelWidth = std::max(modelWidth, displayWidth(cell(row.column, step)));
-    }
-    for (const auto &[column, padding] : m_rows) {
-        const std::string_view model = cell(column, step);
-        text.append(record.matched && record.matched->maker == column ? "* " : "  ");
-        text.append(columnInfo(column).heading);
-        text.append(padding, ' ');
-        text.append(model);
-        if (isMaker(column)) {
-            text.append(modelWidth - displayWidth(model) + 2, ' ');
-            text.append("today ");
-            text.append(todayModel(column, step));
+    for (const ModelHit &hit : row.hits) {
+        appendHeading(out, row);
+        if (hit.model.empty())
+            out.append("ступень ").append(std::to_string(hit.step));
+        else
+            out.append(forms::hitLine(hit));
+        if (row.outcome == Outcome::Candidate)
+            out.append(" (").append(forms::outcomeText(row.outcome)).push_back(')');
+        out.push_back('\n');
+        if (hit.step == kNoStep)
+            continue;
+        std::size_t modelWidth = 0;
+        for (const Row &r : m_rows) {
+            if (isMaker(r.column))
+                modelWidth = std::max(modelWidth, displayWidth(cell(r.column, hit.step)));
         }
-        text.push_back('\n');
+        for (const auto &[column, padding] : m_rows) {
+            const std::string_view model = cell(column, hit.step);
+            out.append(!hit.model.empty() && hit.maker == column ? "* " : "  ");
+            out.append(columnInfo(column).heading).append(padding, ' ').append(model);
+            if (isMaker(column)) {
+                out.append(modelWidth - displayWidth(model) + 2, ' ');
+                out.append(forms::kTodayWord).push_back(' ');
+                out.append(todayModel(column, hit.step));
+            }
+            out.push_back('\n');
+        }
     }
-    m_out.endRecord();
 }
 
 } // namespace selmak::cli

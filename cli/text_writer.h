@@ -1,28 +1,29 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "cli/output.h"
-#include "cli/record.h"
+#include "cli/writer.h"
 
 #include <span>
-#include <string>
 #include <vector>
 
 namespace selmak::cli {
 
-// For a person: each record as a heading line and the step as the window shows it, one row of
-// caption and text for the power, the current and each kept maker, the captions padded to one
-// width in characters (not bytes) and the matched maker marked with '*'. Each maker's row then
-// names the maker's model of today, the catalogue's models padded to one width. A record that
-// found no step is its heading line with the reason. Records stand apart by a blank line.
-class TextWriter : public RecordWriter
+// For a person, in the find window's words: each hit as a heading line (the query, then the hit
+// as the find window lists it, or the step of a number) and the step's rows: the power, the
+// current and each maker shown, captions padded to one width in characters, the matched maker
+// marked with '*', and after each maker's model its model of today. A line that found nothing is
+// its heading with the reason; an empty line says nothing. Records stand apart by a blank line.
+// No control character of the input reaches the terminal.
+class TextWriter : public AnswerWriter
 {
 public:
-    TextWriter(Output &out, std::span<const Column> makers);
-    void write(const Record &record) override;
+    explicit TextWriter(std::span<const Column> makers);
+    void appendHeader(std::string &) override { }
+    void appendRow(std::string &out, const lists::AnswerRow &row) override;
 
 private:
-    Output &m_out;
+    void appendHeading(std::string &out, const lists::AnswerRow &row);
+
     struct Row
     {
         Column column;
@@ -32,8 +33,7 @@ private:
     bool m_first = true;
 };
 
-// The matched model as a heading names it: the maker and model, and for a frame where it is from
-// and its rating ("Siemens 3RT2026 (today's range: Siemens SIRIUS 3RT2, 11 kW, 25 A)").
-std::string &appendMatched(std::string &out, const Matched &matched);
+// The text as a terminal may show it: invalid UTF-8 and control characters made U+FFFD.
+void appendPrintable(std::string &out, std::string_view text);
 
 } // namespace selmak::cli

@@ -9,17 +9,6 @@
 
 namespace selmak {
 
-// What is said of a frame whose AC-3 power at 400 V is below the smallest step's.
-inline constexpr std::string_view kBelowSmallestStep = "below the smallest step";
-// What is said of a frame whose maker publishes its AC-3 current but no power at 400 V.
-inline constexpr std::string_view kNoPublishedPower = "its maker gives no AC-3 power at 400 V";
-
-// Why a frame stands at no step.
-constexpr std::string_view whyNoStep(const TodayFrame &frame)
-{
-    return frame.powerText.empty() ? kNoPublishedPower : kBelowSmallestStep;
-}
-
 // The steps a frame of this AC-3 power at 400 V stands in: those of the largest step power (the
 // catalogue's column 1) that the frame reaches. 11 kW stands in both steps of 11 kW (4 and 5),
 // anything above 250 kW in step 19, and anything below 4 kW in none.

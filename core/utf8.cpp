@@ -40,3 +40,34 @@ Utf8Char decodeUtf8(std::string_view text)
 }
 
 } // namespace selmak
+
+namespace selmak {
+
+void appendValid(std::string &out, std::string_view text)
+{
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const Utf8Char c = decodeUtf8(text.substr(i));
+        if (c.codePoint != kInvalidUtf8) {
+            i += c.length;
+            continue;
+        }
+        out.append(text.substr(start, i - start)).append("\xEF\xBF\xBD");
+        start = ++i;
+    }
+    out.append(text.substr(start));
+}
+
+std::size_t displayWidth(std::string_view text)
+{
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size(); ++width)
+        i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : decodeUtf8(text.substr(i)).length;
+    return width;
+}
+
+} // namespace selmak

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace selmak {
@@ -18,5 +19,16 @@ struct Utf8Char
 // The character at the front of a non-empty text. A stray continuation byte, a sequence cut
 // short, an overlong or surrogate form and anything beyond U+10FFFF are invalid.
 Utf8Char decodeUtf8(std::string_view text);
+
+} // namespace selmak
+
+namespace selmak {
+
+// Appends the text with each byte that begins no well-formed sequence made U+FFFD, so that
+// whatever was read, what is written is UTF-8.
+void appendValid(std::string &out, std::string_view text);
+
+// How many characters a terminal shows for UTF-8 text: its code points, each invalid byte one.
+std::size_t displayWidth(std::string_view text);
 
 } // namespace selmak

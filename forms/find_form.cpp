@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "forms/find_form.h"
 
-#include "core/model_finder.h"
+#include "core/answer.h"
 #include "forms/find_layout.h"
 #include "forms/find_view.h"
 #include "forms/hit_line.h"
 #include "forms/main_form.h"
+#include "forms/outcome_text.h"
 #include "forms/today_line.h"
 
 #include <array>
@@ -17,29 +18,19 @@ namespace {
 // What the status line says of a search; a count follows the first two.
 constexpr std::string_view kFound = "Найдено моделей: ";
 constexpr std::string_view kCandidates = "Это только начало обозначения; подходят модели: ";
-constexpr std::string_view kNoModel = "В каталоге нет модели, с которой начинается это обозначение";
-constexpr std::string_view kNoSymbols = "В обозначении нет ни букв, ни цифр";
 
-// A text of blanks, dashes and the like names nothing; it deserves another answer than a code
-// that is simply not in the catalogue.
-bool hasSymbols(std::string_view text)
+std::string status(const Answer &answer, std::string_view text)
 {
-    return ModelKeyReader(text).next().has_value();
-}
-
-std::string status(const ModelSearch &search, std::string_view text)
-{
-    switch (search.match) {
-    case ModelMatch::Found:
-        return std::string(kFound) + std::to_string(search.hits.size());
-    case ModelMatch::Candidates:
-        return std::string(kCandidates) + std::to_string(search.hits.size());
-    case ModelMatch::None:
+    switch (answer.outcome) {
+    case Outcome::Candidate:
+        return std::string(kCandidates) + std::to_string(answer.hits.size());
+    case Outcome::NoModel:
+    case Outcome::NothingToFind:
+        return text.empty() ? std::string() : std::string(outcomeText(answer.outcome));
+    default:
         break;
     }
-    if (text.empty())
-        return {};
-    return std::string(hasSymbols(text) ? kNoModel : kNoSymbols);
+    return std::string(kFound) + std::to_string(answer.hits.size());
 }
 
 } // namespace
@@ -69,18 +60,18 @@ void FindForm::Form_Load()
 void FindForm::txtModel_Change()
 {
     const std::string text = m_view.modelText();
-    const ModelSearch search = findModel(text);
+    const Answer found = answer(text, QueryKind::Model);
     std::vector<std::string> lines;
-    lines.reserve(search.hits.size());
+    lines.reserve(found.hits.size());
     m_steps.clear();
-    for (const ModelHit &hit : search.hits) {
+    for (const ModelHit &hit : found.hits) {
         lines.push_back(hitLine(hit));
         m_steps.push_back(hit.step);
     }
     m_view.setHits(lines);
     if (!lines.empty())
         m_view.selectHit(0);
-    m_view.setStatus(status(search, text));
+    m_view.setStatus(status(found, text));
     lstHits_Click();
 }
 

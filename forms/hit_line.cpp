@@ -2,6 +2,7 @@
 #include "forms/hit_line.h"
 
 #include "core/catalog.h"
+#include "forms/outcome_text.h"
 
 namespace selmak::forms {
 namespace {
@@ -27,14 +28,16 @@ std::string frameLine(const ModelHit &hit, const TodayFrame &frame)
     std::string line(frame.brand);
     line.append("  ").append(hit.model).append(" (").append(frame.range);
     line.append(frame.kind == FrameKind::Today ? ", сегодня)" : ", серия каталога)");
-    if (frame.powerText.empty())
-        line.append("  —  ").append(frame.currentText).append(" А, мощность при 400 В не указана");
-    else if (hit.step == kNoStep)
+    const Outcome outcome = outcomeOf(hit, Outcome::Found);
+    if (outcome == Outcome::NoPublishedPower)
+        line.append("  —  ").append(frame.currentText).append(" А, ").append(outcomeText(outcome));
+    else if (outcome == Outcome::BelowSmallestStep)
         line.append("  —  ")
             .append(frame.powerText)
             .append(" кВт, ")
             .append(frame.currentText)
-            .append(" А: меньше наименьшей ступени");
+            .append(" А: ")
+            .append(outcomeText(outcome));
     else
         appendStep(line, hit.step, frame.powerText, frame.currentText);
     return line;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/model_finder.h"
+#include "core/answer.h"
 
 #include <string>
 

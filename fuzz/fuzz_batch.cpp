@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-// Arbitrary bytes as a list and as a bill of materials: read line by line and record by record,
-// each query sorted and its fields written back as JSON and CSV, with the invariants that must
-// hold for any file a user could hand the program.
-#include "cli/csv_field.h"
-#include "cli/csv_reader.h"
+// Arbitrary bytes as a list and as a bill of materials, read record by record as selmak-find reads
+// them, each record answered and written back in every format, with the invariants that must hold
+// for any file a user could hand the program: every record comes out once and in order, and what
+// is written is valid.
 #include "cli/json_writer.h"
-#include "cli/line_reader.h"
-#include "cli/lookup.h"
-#include "cli/query.h"
-#include "cli/utf8.h"
+#include "cli/text_writer.h"
+#include "core/utf8.h"
+#include "lists/bill_writer.h"
+#include "lists/csv_split.h"
+#include "lists/list_reader.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -19,6 +19,8 @@
 
 namespace {
 
+using namespace selmak;
+
 void require(bool condition, const char *what)
 {
     if (!condition) {
@@ -27,93 +29,63 @@ void require(bool condition, const char *what)
     }
 }
 
-bool isValidUtf8(std::string_view text)
+void checkWriters(std::string_view query)
 {
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = selmak::cli::sequenceLength(text.substr(i));
-        if (length == 0)
-            return false;
-        i += length;
-    }
-    return true;
-}
-
-void checkQuery(std::string_view text)
-{
-    const selmak::cli::Query query = selmak::cli::classifyQuery(text);
-    require(query.kind == selmak::cli::QueryKind::Model || !query.numeral.empty(),
-            "a number has a numeral");
-    // Each record of the query as a JSON line, which reads back with the query made valid UTF-8.
-    std::vector<selmak::cli::Record> records;
-    selmak::cli::lookUp(text, query.kind, query.numeral, records);
-    std::FILE *sink = std::tmpfile();
-    require(sink != nullptr, "a temporary file");
-    {
-        selmak::cli::Output out(sink);
-        const std::vector<selmak::Column> makers { selmak::Column::Abb, selmak::Column::Iek };
-        selmak::cli::JsonWriter writer(out, makers);
-        std::string valid;
-        selmak::cli::appendValid(valid, text);
-        for (const selmak::cli::Record &record : records) {
-            out.text().clear();
-            writer.write(record);
-            const std::string &json = out.text(); // a line stays in the buffer below 64 KiB
-            if (json.size() >= 0x10000)
-                continue;
-            require(isValidUtf8(json), "JSON is UTF-8");
-            for (const char c : json.substr(0, json.size() - 1))
-                require(static_cast<unsigned char>(c) >= 0x20, "JSON has no raw control character");
-            require(nlohmann::json::parse(json)["query"] == valid, "the query reads back");
-        }
-        out.text().clear();
-    }
-    std::fclose(sink);
+    const Answer found = answer(query);
+    const std::vector<ModelHit> hits = found.rated();
+    const lists::AnswerRow row { query, found.kind, found.outcome, hits };
+    const std::vector<Column> makers { Column::Abb, Column::Iek };
+    std::string json;
+    cli::JsonWriter(makers).appendRow(json, row);
+    std::string valid;
+    appendValid(valid, query);
+    for (std::size_t begin = 0, end; (end = json.find('\n', begin)) != std::string::npos;
+         begin = end + 1)
+        require(nlohmann::json::parse(json.substr(begin, end - begin))["query"] == valid,
+                "each JSON line reads back with its query");
+    std::string text;
+    cli::TextWriter(makers).appendRow(text, row);
+    for (const char c : text)
+        require(c == '\n' || static_cast<unsigned char>(c) >= 0x20, "no control byte in text");
     std::string csv;
-    selmak::cli::appendCsvField(csv, text, ';');
-    require(isValidUtf8(csv), "CSV is UTF-8");
-    std::vector<std::string> fields;
-    require(selmak::cli::splitFields(csv, ';', fields), "a written field reads back closed");
-    require(fields.size() == 1, "a written field reads back as one");
+    lists::ListCsvWriter(makers, ';', "\r\n").appendRow(csv, row);
+    require(csv.ends_with("\r\n"), "a CSV row ends its line");
 }
 
-std::FILE *fileOf(const std::uint8_t *data, std::size_t size)
+// Every record once: their texts and line ends give back the decoded input, line by line.
+void checkRecords(std::string_view bytes, bool csv)
 {
-    std::FILE *file = std::tmpfile();
-    require(file != nullptr, "a temporary file");
-    std::fwrite(data, 1, size, file);
-    std::rewind(file);
-    return file;
+    lists::MemorySource source(bytes);
+    lists::ListReader reader(source, { csv, std::nullopt });
+    if (reader.open() != lists::NotText::No)
+        return;
+    std::string decoded;
+    lists::Decoder decoder(reader.form().encoding);
+    decoder.decode(bytes.substr(lists::markLength(reader.form())), decoded);
+    std::string joined;
+    std::size_t line = 1;
+    bool cut = false;
+    lists::BillWriter writer({}, reader.form(), reader.layout());
+    for (lists::ListRecord record; reader.next(record);) {
+        require(record.line == line, "records follow each other line by line");
+        line += record.lines;
+        cut = cut || record.cut;
+        joined.append(record.text).append(record.ending);
+        if (record.text.size() < 256)
+            checkWriters(record.text);
+        std::string out;
+        writer.appendRow(out, record, { record.text, QueryKind::Model, Outcome::NoModel, {} });
+        require(!out.empty() || record.text.empty(), "a row is written");
+    }
+    require(cut || joined == decoded, "the records give back every character");
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    // As a list: the lines and their endings give back every byte.
-    std::FILE *file = fileOf(data, size);
-    selmak::cli::LineReader lines(file);
-    selmak::cli::LineReader::Line line;
-    std::string joined;
-    while (lines.next(line)) {
-        checkQuery(line.text);
-        joined.append(line.text);
-        joined.append(line.ending);
-    }
-    require(joined == std::string_view(reinterpret_cast<const char *>(data), size),
-            "the lines give back every byte");
-    std::fclose(file);
-
-    // As a bill of materials: every record splits, none is lost.
-    file = fileOf(data, size);
-    selmak::cli::LineReader rows(file);
-    selmak::cli::CsvReader csv(rows);
-    selmak::cli::CsvReader::Record record;
-    std::size_t bytes = 0;
-    while (csv.next(record)) {
-        require(!record.fields->empty(), "a record has a field");
-        bytes += record.raw.size() + record.ending.size();
-    }
-    require(bytes + (csv.byteOrderMark() ? 3 : 0) == size, "the records give back every byte");
-    std::fclose(file);
+    const std::string_view bytes(reinterpret_cast<const char *>(data), size);
+    checkRecords(bytes, false);
+    checkRecords(bytes, true);
     return 0;
 }

@@ -11,10 +11,10 @@
 set -eu
 
 build="make cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth python3
-    libfast-float-dev nlohmann-json3-dev libcli11-dev"
+    libfast-float-dev nlohmann-json3-dev libcli11-dev locales"
 ci="clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream"
 images="librsvg2-bin imagemagick icoutils icnsutils"
-bench="hyperfine"
+bench="hyperfine time"
 # MinGW-w64 with posix threads; GoogleTest's sources to build it for Windows; Wine with its own
 # fonts (MS Sans Serif, Tahoma, the title bar's symbols) to run and draw the program; zip for the
 # package; NSIS for the installer; ImageMagick to take the screenshots; hyperfine for the start-up

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "cli/makers.h"
 #include "cli/options.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +18,9 @@ struct CommandLine
     int column = 0;
     Format format = Format::Text;
     std::vector<Column> makers = {}; // empty: all fourteen
+    std::optional<bool> header = {};
+    std::optional<char> separator = {};
+    Language language = Language::English;
 };
 
 class ParsingOptions : public testing::TestWithParam<CommandLine>
@@ -30,7 +32,7 @@ TEST_P(ParsingOptions, AppliesEveryRule)
     const CommandLine &e = GetParam();
     Options options;
     std::string error;
-    EXPECT_EQ(parseOptions(e.args, options, error), e.error.empty());
+    EXPECT_EQ(parseOptions(e.args, options, error, e.language), e.error.empty());
     EXPECT_EQ(error, e.error);
     if (!e.error.empty() || e.mode == Mode::None) // --help and --version need no more
         return;
@@ -39,6 +41,8 @@ TEST_P(ParsingOptions, AppliesEveryRule)
     EXPECT_EQ(options.column, e.column);
     EXPECT_EQ(options.format, e.format);
     EXPECT_EQ(options.makers, e.makers.empty() ? allMakers() : e.makers);
+    EXPECT_EQ(options.header, e.header);
+    EXPECT_EQ(options.separator, e.separator);
 }
 
 const std::string kOneMode = "give one of --power, --current, --model and --batch";
@@ -128,7 +132,58 @@ INSTANTIATE_TEST_SUITE_P(
         // What CLI11 refuses, in the program's words.
         CommandLine { "unknown_option", { "--kw", "7.5" }, "unknown option '--kw'" },
         CommandLine { "unknown_option_with_value", { "--kw=7.5" }, "unknown option '--kw'" },
-        CommandLine { "stray_argument", { "--power", "7.5", "11" }, "unknown option '11'" },
+        CommandLine { "bare_code",
+                      { "LC1D18M7", "--to", "ABB" },
+                      "",
+                      Mode::Model,
+                      "LC1D18M7",
+                      0,
+                      Format::Text,
+                      { Abb } },
+        CommandLine { "second_bare_argument", { "LC1D18M7", "A9" }, "unknown option 'A9'" },
+        CommandLine { "bare_code_beside_a_mode", { "--power", "7.5", "11" }, kOneMode },
+        CommandLine { "no_header",
+                      { "--batch", "-", "--column", "2", "--no-header" },
+                      "",
+                      Mode::Batch,
+                      "-",
+                      2,
+                      Format::Text,
+                      {},
+                      false },
+        CommandLine { "header_for_a_list",
+                      { "--batch", "-", "--header" },
+                      "",
+                      Mode::Batch,
+                      "-",
+                      0,
+                      Format::Text,
+                      {},
+                      true },
+        CommandLine { "tab_separator",
+                      { "--batch", "-", "--column", "1", "--separator=tab" },
+                      "",
+                      Mode::Batch,
+                      "-",
+                      1,
+                      Format::Text,
+                      {},
+                      std::nullopt,
+                      '\t' },
+        CommandLine { "unknown_separator",
+                      { "--batch", "-", "--separator", "|" },
+                      "unknown separator '|' (';', ',' or tab)" },
+        CommandLine { "russian",
+                      { "--kw", "7.5" },
+                      "неизвестный параметр «--kw»",
+                      Mode::None,
+                      "",
+                      0,
+                      Format::Text,
+                      {},
+                      std::nullopt,
+                      std::nullopt,
+                      Language::Russian },
         CommandLine { "missing_value", { "--power" }, "option '--power' needs a value" },
         CommandLine { "help_needs_no_mode", { "-h" }, "" },
         CommandLine { "version_needs_no_mode", { "--version" }, "" }),

@@ -3,6 +3,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
@@ -92,8 +93,8 @@ TEST(LenientReader, NumeralIsReadyForFromChars)
 
 TEST(LenientReader, IgnoresTheLocale)
 {
-    // A comma-decimal C locale must not change what a period means. Where none is installed, the
-    // reader's use of from_chars still has no locale to consult.
+    // A comma-decimal C locale must not change what a period means. The test run makes ru_RU
+    // itself and names it in LOCPATH; elsewhere any installed one will do.
     const char *const locales[] = { "ru_RU.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8" };
     const std::string before = std::setlocale(LC_ALL, nullptr);
     bool switched = false;
@@ -102,6 +103,8 @@ TEST(LenientReader, IgnoresTheLocale)
     EXPECT_EQ(readLenient("5.5"), 5.5);
     EXPECT_EQ(readLenient("5,5"), 5.0);
     std::setlocale(LC_ALL, before.c_str());
+    ASSERT_TRUE(switched || std::getenv("LOCPATH") == nullptr)
+        << "the locale the test run made is not there";
     if (!switched)
         GTEST_SKIP() << "no comma-decimal locale is installed here";
 }

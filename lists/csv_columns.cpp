@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: MIT
+#include "lists/csv_columns.h"
+
+#include "core/catalog.h"
+#include "core/today_ranges.h"
+#include "core/utf8.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace selmak::lists {
+namespace {
+
+bool stepped(const ModelHit *hit)
+{
+    return hit != nullptr && hit->step != kNoStep;
+}
+
+void catalogueCell(std::string &out, const ModelHit *hit, Column column)
+{
+    if (stepped(hit))
+        out.append(Catalog::cell(column, hit->step).value_or(""));
+}
+
+bool named(const ModelHit *hit)
+{
+    return hit != nullptr && !hit->model.empty();
+}
+
+// The one table of columns; a maker's columns stand together.
+constexpr std::array<CsvColumn, 9> kColumns { {
+    { "step", false,
+      [](std::string &out, const ModelHit *hit, Outcome, Column) {
+          if (stepped(hit))
+              out.append(std::to_string(hit->step));
+      } },
+    { "power_kw", false,
+      [](std::string &out, const ModelHit *hit, Outcome, Column) {
+          catalogueCell(out, hit, Column::Power);
+      } },
+    { "current_a", false,
+      [](std::string &out, const ModelHit *hit, Outcome, Column) {
+          catalogueCell(out, hit, Column::Current);
+      } },
+    { "matched_maker", false,
+      [](std::string &out, const ModelHit *hit, Outcome, Column) {
+          if (named(hit))
+              out.append(columnInfo(hit->maker).heading);
+      } },
+    { "matched_model", false,
+      [](std::string &out, const ModelHit *hit, Outcome, Column) {
+          if (named(hit))
+              out.append(hit->model);
+      } },
+    { "matched_range", false,
+      [](std::string &out, const ModelHit *hit, Outcome, Column) {
+          if (named(hit) && hit->frame != nullptr)
+              out.append(hit->frame->range);
+      } },
+    { "", true,
+      [](std::string &out, const ModelHit *hit, Outcome, Column maker) {
+          catalogueCell(out, hit, maker);
+      } },
+    { " today", true,
+      [](std::string &out, const ModelHit *hit, Outcome, Column maker) {
+          if (stepped(hit))
+              out.append(todayModel(maker, hit->step));
+      } },
+    { "error", false,
+      [](std::string &out, const ModelHit *hit, Outcome outcome, Column) {
+          out.append(outcomeValue(hit != nullptr ? outcomeOf(*hit, outcome) : outcome));
+      } },
+} };
+
+// Calls `each` for every column in order, a maker's columns once for each maker; or, where
+// `makers` says it has written them itself, `each` for the other columns only.
+template<typename Each, typename Makers>
+void forEachColumn(std::span<const Column> makers, Each each, Makers makersWritten)
+{
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        if (!kColumns[i].perMaker) {
+            each(kColumns[i], Column::Power);
+            continue;
+        }
+        std::size_t end = i;
+        while (end < kColumns.size() && kColumns[end].perMaker)
+            ++end;
+        if (!makersWritten()) {
+            for (const Column maker : makers) {
+                for (std::size_t k = i; k < end; ++k)
+                    each(kColumns[k], maker);
+            }
+        }
+        i = end - 1;
+    }
+}
+
+template<typename Each> void forEachColumn(std::span<const Column> makers, Each each)
+{
+    forEachColumn(makers, each, [] { return false; });
+}
+
+} // namespace
+
+std::string_view outcomeValue(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Found:
+        return {};
+    case Outcome::Candidate:
+        return "not a whole model: a model that begins with it";
+    case Outcome::NothingToFind:
+        return "no letter or digit to look up";
+    case Outcome::NoModel:
+        return "no catalogue model begins this code";
+    case Outcome::BelowSmallestStep:
+        return "below the smallest step";
+    case Outcome::NoPublishedPower:
+        return "its maker gives no AC-3 power at 400 V";
+    case Outcome::OutOfRange:
+        return "outside the catalogue's range";
+    case Outcome::LineTooLong:
+        return "line longer than 16 MiB: not looked up";
+    case Outcome::NoSuchColumn:
+        return "the row has no such column";
+    }
+    return {};
+}
+
+std::string_view kindValue(QueryKind kind)
+{
+    switch (kind) {
+    case QueryKind::Power:
+        return "power";
+    case QueryKind::Current:
+        return "current";
+    case QueryKind::Model:
+        break;
+    }
+    return "model";
+}
+
+namespace {
+
+// RFC 4180's quoting, with `append` for the text between the quotes.
+template<typename Append>
+void appendQuoted(std::string &out, std::string_view field, char separator, Append append)
+{
+    // A loop, not find_first_of, which searches the set once for every character of the field.
+    const bool plain = std::none_of(field.begin(), field.end(), [separator](char c) {
+        return c == separator || c == '"' || c == '\r' || c == '\n';
+    });
+    if (plain) {
+        append(out, field);
+        return;
+    }
+    out.push_back('"');
+    for (std::size_t quote; (quote = field.find('"')) != std::string_view::npos;) {
+        append(out, field.substr(0, quote + 1));
+        out.push_back('"');
+        field.remove_prefix(quote + 1);
+    }
+    append(out, field);
+    out.push_back('"');
+}
+
+// The program's own texts (the catalogue, today's ranges, the headings) are valid UTF-8 already.
+void appendOwnField(std::string &out, std::string_view field, char separator)
+{
+    appendQuoted(out, field, separator,
+                 [](std::string &to, std::string_view text) { to.append(text); });
+}
+
+} // namespace
+
+void appendCsvField(std::string &out, std::string_view field, char separator)
+{
+    appendQuoted(out, field, separator,
+                 [](std::string &to, std::string_view text) { appendValid(to, text); });
+}
+
+FoundColumns::FoundColumns(std::span<const Column> makers, char separator)
+    : m_makers(makers), m_separator(separator)
+{ }
+
+std::size_t FoundColumns::count() const
+{
+    std::size_t count = 0;
+    forEachColumn(m_makers, [&count](const CsvColumn &, Column) { ++count; });
+    return count;
+}
+
+void FoundColumns::appendHeader(std::string &out) const
+{
+    bool first = true;
+    forEachColumn(m_makers, [&](const CsvColumn &column, Column maker) {
+        if (!first)
+            out.push_back(m_separator);
+        first = false;
+        std::string heading(column.perMaker ? columnInfo(maker).heading : std::string_view {});
+        heading.append(column.heading);
+        appendCsvField(out, heading, m_separator);
+    });
+}
+
+void FoundColumns::appendCell(std::string &out, const CsvColumn &column, const AnswerRow &row,
+                              Column maker) const
+{
+    if (row.hits.size() <= 1) {
+        m_text.clear();
+        column.text(m_text, row.hits.empty() ? nullptr : &row.hits.front(), row.outcome, maker);
+        appendOwnField(out, m_text, m_separator);
+        return;
+    }
+    // Each hit's text once, in the hits' order, joined by "/".
+    m_text.clear();
+    m_pieces.clear();
+    for (const ModelHit &hit : row.hits) {
+        const std::size_t begin = m_text.size() + (m_text.empty() ? 0 : 1);
+        m_text.append(m_text.empty() ? "" : "/");
+        column.text(m_text, &hit, row.outcome, maker);
+        const std::string_view piece = std::string_view(m_text).substr(begin);
+        const bool seen
+            = piece.empty() || std::any_of(m_pieces.begin(), m_pieces.end(), [&](const auto &p) {
+                  return std::string_view(m_text).substr(p.first, p.second) == piece;
+              });
+        if (seen)
+            m_text.resize(begin == 0 ? 0 : begin - 1);
+        else
+            m_pieces.emplace_back(begin, piece.size());
+    }
+    appendOwnField(out, m_text, m_separator);
+}
+
+// The makers' cells of the steps a line found, the same for every line that finds them: made
+// once for each set of steps.
+const std::string &FoundColumns::makersAt(const AnswerRow &row) const
+{
+    std::uint32_t steps = 0;
+    for (const ModelHit &hit : row.hits)
+        steps |= std::uint32_t { 1 } << hit.step;
+    std::string &text = m_makersAt[steps];
+    if (text.empty()) {
+        for (const Column maker : m_makers) {
+            for (const CsvColumn &column : kColumns) {
+                if (column.perMaker) {
+                    text.push_back(m_separator);
+                    appendCell(text, column, row, maker);
+                }
+            }
+        }
+    }
+    return text;
+}
+
+void FoundColumns::appendRow(std::string &out, const AnswerRow &row) const
+{
+    bool first = true;
+    forEachColumn(
+        m_makers,
+        [&](const CsvColumn &column, Column maker) {
+            if (!first)
+                out.push_back(m_separator);
+            first = false;
+            appendCell(out, column, row, maker);
+        },
+        [&] {
+            if (!row.hits.empty())
+                out.append(makersAt(row));
+            return !row.hits.empty();
+        });
+}
+
+ListCsvWriter::ListCsvWriter(std::span<const Column> makers, char separator,
+                             std::string_view lineEnd)
+    : m_found(makers, separator), m_separator(separator), m_lineEnd(lineEnd)
+{ }
+
+void ListCsvWriter::appendHeader(std::string &out) const
+{
+    out.append("query").push_back(m_separator);
+    out.append("kind").push_back(m_separator);
+    m_found.appendHeader(out);
+    out.append(m_lineEnd);
+}
+
+void ListCsvWriter::appendRow(std::string &out, const AnswerRow &row) const
+{
+    appendCsvField(out, row.query, m_separator);
+    out.push_back(m_separator);
+    out.append(kindValue(row.kind)).push_back(m_separator);
+    m_found.appendRow(out, row);
+    out.append(m_lineEnd);
+}
+
+} // namespace selmak::lists

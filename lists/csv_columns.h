@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/answer.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace selmak::lists {
+
+// What one line answered, as a format writes it.
+struct AnswerRow
+{
+    std::string_view query; // as given
+    QueryKind kind;
+    Outcome outcome;
+    std::span<const ModelHit> hits; // Answer::rated()
+};
+
+// The values CSV and JSON write: stable English, for scripts. An outcome's is empty for Found.
+std::string_view outcomeValue(Outcome outcome);
+std::string_view kindValue(QueryKind kind);
+
+// Appends a field as RFC 4180 writes it: in double quotes, with each quote doubled, when it holds
+// the separator, a quote or a line break; as it is otherwise. Invalid UTF-8 becomes U+FFFD.
+void appendCsvField(std::string &out, std::string_view field, char separator);
+
+// One column of what a line found: its heading (for a maker's column, what follows the maker's
+// caption) and its text for one hit, or for none (a line that found nothing).
+struct CsvColumn
+{
+    std::string_view heading;
+    bool perMaker;
+    void (*text)(std::string &out, const ModelHit *hit, Outcome outcome, Column maker);
+};
+
+// The columns that tell what a line found, written after a bill's own and after a list's query and
+// kind: step, power_kw, current_a, matched_maker, matched_model, matched_range (empty for the
+// catalogue's model), for each maker shown its catalogue model and "<maker> today", and error.
+// A line that names several steps fills one row: each column holds the hits' texts joined by "/",
+// each text once.
+class FoundColumns
+{
+public:
+    FoundColumns(std::span<const Column> makers, char separator);
+
+    void appendHeader(std::string &out) const;
+    void appendRow(std::string &out, const AnswerRow &row) const;
+    // The number of columns, for a row that has no answer but must keep the bill's shape.
+    std::size_t count() const;
+
+private:
+    void appendCell(std::string &out, const CsvColumn &column, const AnswerRow &row,
+                    Column maker) const;
+    const std::string &makersAt(const AnswerRow &row) const;
+
+    std::span<const Column> m_makers;
+    char m_separator;
+    mutable std::string m_text; // one cell's texts, before they are joined
+    mutable std::vector<std::pair<std::size_t, std::size_t>> m_pieces; // joined so far
+    mutable std::unordered_map<std::uint32_t, std::string> m_makersAt; // by the steps' bits
+};
+
+// A list's answers as CSV: a header, then for each line its query, its kind and what it found.
+class ListCsvWriter
+{
+public:
+    ListCsvWriter(std::span<const Column> makers, char separator, std::string_view lineEnd);
+
+    void appendHeader(std::string &out) const;
+    void appendRow(std::string &out, const AnswerRow &row) const;
+
+private:
+    FoundColumns m_found;
+    char m_separator;
+    std::string_view m_lineEnd;
+};
+
+} // namespace selmak::lists
