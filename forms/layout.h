@@ -63,9 +63,7 @@ concept WindowControl = std::is_enum_v<Id> &&(kControlCount<Id> > 0);
 struct ControlId
 {
     // Implicit, so that a table names a control by its enumerator alone.
-    template<WindowControl Id>
-    constexpr ControlId(Id id) : index(static_cast<std::size_t>(id)) // NOLINT
-    { }
+    template<WindowControl Id> constexpr ControlId(Id id) : index(static_cast<std::size_t>(id)) { }
 
     // The control of the row at that place, for code that goes through any window's rows.
     static constexpr ControlId at(std::size_t place) { return ControlId(place); }
