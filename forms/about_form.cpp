@@ -1,11 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "forms/about_form.h"
 
+#include "forms/about_layout.h"
 #include "forms/about_view.h"
+
+#include <array>
 
 namespace selmak::forms {
 
 AboutForm::AboutForm(AboutView &view) : m_view(view) { }
+
+std::span<const EventRow<AboutForm>> AboutForm::events()
+{
+    using enum AboutControl;
+    static constexpr std::array<EventRow<AboutForm>, 2> kEvents { {
+        { cmdOK, Event::Click, &AboutForm::cmdOK_Click },
+        { lblURL, Event::Click, &AboutForm::lblURL_Click },
+    } };
+    return kEvents;
+}
 
 void AboutForm::Form_Load()
 {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "forms/events.h"
+
+#include <span>
 #include <string_view>
 
 namespace selmak::forms {
@@ -15,6 +18,9 @@ class AboutForm
 {
 public:
     explicit AboutForm(AboutView &view);
+
+    // Which event of which control runs which handler.
+    static std::span<const EventRow<AboutForm>> events();
 
     void Form_Load();
     void cmdOK_Click();

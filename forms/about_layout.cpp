@@ -18,44 +18,54 @@ constexpr const char *kDescription
       "E-mail:  info@tarvis.example";
 
 using enum ControlKind;
+using enum AboutControl;
 
-// No control sets a font of its own: all take the dialog's, the classic dialog face. The title and
+// OK is both the default and the cancel button: Enter, Esc and the close box all press it. No
+// control sets a font of its own: all take the dialog's, the classic dialog face. The title and
 // version are set when the dialog loads.
 constexpr auto kControls = std::to_array<ControlRow>({
-    { .name = "Picture1",
+    { .id = Picture1,
+      .name = "Picture1",
       .kind = Picture,
       .caption = "images/about.jpg",
       .twips = { 75, 90, 1425, 1515 },
       .accessibleName = "Контактор" },
-    { .name = "lblTitle",
+    { .id = lblTitle,
+      .name = "lblTitle",
       .kind = Label,
       .caption = "Подбор контакроров",
       .twips = { 1620, 105, 3885, 315 },
       .text = kBlack },
-    { .name = "lblVersion", .kind = Label, .twips = { 1635, 540, 3885, 270 } },
-    { .name = "lblDescription",
+    { .id = lblVersion, .name = "lblVersion", .kind = Label, .twips = { 1635, 540, 3885, 270 } },
+    { .id = lblDescription,
+      .name = "lblDescription",
       .kind = Label,
       .caption = kDescription,
       .twips = { 1620, 930, 3885, 1485 },
       .text = kBlack },
-    { .name = "lblURL",
+    { .id = lblURL,
+      .name = "lblURL",
       .kind = HotSpot,
       .caption = " http://www.tarvis.example",
       .twips = { 1620, 2400, 2040, 255 },
       .text = kBlue },
-    { .name = "cmdOK",
+    { .id = cmdOK,
+      .name = "cmdOK",
       .kind = Button,
       .caption = "OK",
       .twips = { 4080, 2745, 1260, 345 },
-      .isDefault = true },
+      .isDefault = true,
+      .isCancel = true },
 });
+
+static_assert(rowsFollow<AboutControl>(kControls));
 
 constexpr auto kLines = std::to_array<LineRow>({
     { .name = "Line1", .from = { 90, 2685 }, .to = { 5654, 2685 } },
 });
 
 // Labels take no focus: the Tab key goes between the button and the picture.
-constexpr std::array kTabOrder { "cmdOK", "Picture1" };
+constexpr std::array<ControlId, 2> kTabOrder { cmdOK, Picture1 };
 
 constexpr WindowLayout kAboutLayout { .name = "frmAbout",
                                       .title = "О программе ...",

@@ -2,12 +2,14 @@
 #include "forms/find_form.h"
 
 #include "core/answer.h"
+#include "forms/find_layout.h"
 #include "forms/find_view.h"
 #include "forms/hit_line.h"
 #include "forms/main_form.h"
 #include "forms/outcome_text.h"
 #include "forms/today_line.h"
 
+#include <array>
 #include <string>
 
 namespace selmak::forms {
@@ -34,6 +36,21 @@ std::string status(const Answer &answer, std::string_view text)
 } // namespace
 
 FindForm::FindForm(FindView &view, MainForm &main) : m_view(view), m_main(main) { }
+
+std::span<const EventRow<FindForm>> FindForm::events()
+{
+    using enum FindControl;
+    using enum Event;
+    // Esc and the close box reach "Закрыть" as its click.
+    static constexpr std::array<EventRow<FindForm>, 5> kEvents { {
+        { txtModel, Change, &FindForm::txtModel_Change },
+        { lstHits, Click, &FindForm::lstHits_Click },
+        { lstHits, DblClick, &FindForm::lstHits_DblClick },
+        { cmdShow, Click, &FindForm::cmdShow_Click },
+        { cmdClose, Click, &FindForm::cmdClose_Click },
+    } };
+    return kEvents;
+}
 
 void FindForm::Form_Load()
 {

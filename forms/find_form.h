@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "forms/events.h"
+
+#include <span>
 #include <vector>
 
 namespace selmak::forms {
@@ -16,6 +19,9 @@ class FindForm
 {
 public:
     FindForm(FindView &view, MainForm &main);
+
+    // Which event of which control runs which handler.
+    static std::span<const EventRow<FindForm>> events();
 
     void Form_Load();
     void txtModel_Change();

@@ -7,6 +7,7 @@ namespace selmak::forms {
 namespace {
 
 using enum ControlKind;
+using enum FindControl;
 
 // No control sets a font or a colour of its own: the window wears the system's colours and the
 // classic dialog face, as About does. The list is as wide as the window allows, so that the
@@ -15,42 +16,53 @@ using enum ControlKind;
 // Under the status line, today's models of the selected hit's step take up to four lines: a
 // "brand model" pair for each of the fourteen makers.
 constexpr auto kControls = std::to_array<ControlRow>({
-    { .name = "lblPrompt",
+    { .id = lblPrompt,
+      .name = "lblPrompt",
       .kind = Label,
       .caption = "Обозначение контактора:",
       .twips = { 120, 120, 7560, 255 } },
     // A part number, or a line of a bill of materials, is far shorter. The limit keeps a huge
     // paste from stalling the box itself: its layout of a mebibyte takes a toolkit a good part
     // of a second on every keystroke, where the search would take microseconds.
-    { .name = "txtModel",
+    { .id = txtModel,
+      .name = "txtModel",
       .kind = TextBox,
       .twips = { 120, 375, 7560, 315 },
       .accessibleName = "Обозначение контактора",
       .maxLength = 256 },
-    { .name = "lstHits",
+    { .id = lstHits,
+      .name = "lstHits",
       .kind = List,
       .twips = { 120, 780, 7560, 1950 },
       .accessibleName = "Найденные модели" },
-    { .name = "lblStatus", .kind = Label, .twips = { 120, 2790, 7560, 255 } },
-    { .name = "lblToday",
+    { .id = lblStatus, .name = "lblStatus", .kind = Label, .twips = { 120, 2790, 7560, 255 } },
+    { .id = lblToday,
+      .name = "lblToday",
       .kind = Label,
       .caption = "Сегодня выпускаются:",
       .twips = { 120, 3105, 7560, 255 } },
-    { .name = "lblTodayModels", .kind = Label, .twips = { 120, 3360, 7560, 780 } },
-    { .name = "cmdShow",
+    { .id = lblTodayModels,
+      .name = "lblTodayModels",
+      .kind = Label,
+      .twips = { 120, 3360, 7560, 780 } },
+    { .id = cmdShow,
+      .name = "cmdShow",
       .kind = Button,
       .caption = "Показать",
       .twips = { 5100, 4335, 1260, 345 },
       .isDefault = true },
-    { .name = "cmdClose",
+    { .id = cmdClose,
+      .name = "cmdClose",
       .kind = Button,
       .caption = "Закрыть",
       .twips = { 6420, 4335, 1260, 345 },
       .isCancel = true },
 });
 
+static_assert(rowsFollow<FindControl>(kControls));
+
 // The box first: it takes the focus as the window opens.
-constexpr std::array kTabOrder { "txtModel", "lstHits", "cmdShow", "cmdClose" };
+constexpr std::array<ControlId, 4> kTabOrder { txtModel, lstHits, cmdShow, cmdClose };
 
 constexpr WindowLayout kFindLayout { .name = "frmFind",
                                      .title = "Поиск по модели",

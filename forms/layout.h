@@ -3,9 +3,12 @@
 
 #include "forms/twips.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <type_traits>
 
 namespace selmak::forms {
 
@@ -46,10 +49,38 @@ struct FontStyle
 // The dialog face of the system these windows come from.
 inline constexpr FontStyle kClassicDialogFont { .face = "MS Sans Serif", .points = 8.25 };
 
+// How many controls a window has: each window's layout header says so of the enum that names its
+// controls (MainControl, AboutControl, FindControl), one enumerator a row of its table, in order.
+template<typename Id> inline constexpr std::size_t kControlCount = 0;
+
+template<typename Id>
+concept WindowControl = std::is_enum_v<Id> &&(kControlCount<Id> > 0);
+
+// A control of a window: an enumerator of the window's enum, whose value is its row's place in the
+// window's table. The table, the forms and every front-end name controls this way, so that a
+// control the table lacks does not compile; the rows' names are only for the toolkits' object
+// names and for whatever finds a control from outside.
+struct ControlId
+{
+    // Implicit, so that a table names a control by its enumerator alone.
+    template<WindowControl Id> constexpr ControlId(Id id) : index(static_cast<std::size_t>(id)) { }
+
+    // The control of the row at that place, for code that goes through any window's rows.
+    static constexpr ControlId at(std::size_t place) { return ControlId(place); }
+
+    std::size_t index;
+
+    friend constexpr bool operator==(ControlId, ControlId) = default;
+
+private:
+    explicit constexpr ControlId(std::size_t place) : index(place) { }
+};
+
 // One control as it stands before any event runs. Without a colour a control keeps its style's
 // own: text in the window-text colour, the background of the window or of a text box.
 struct ControlRow
 {
+    ControlId id;
     const char *name;
     ControlKind kind;
     const char *caption = ""; // UTF-8; for a picture, the image's path under resources/
@@ -83,7 +114,31 @@ struct WindowLayout
     Rgb lineColour;
     std::span<const ControlRow> controls;
     std::span<const LineRow> lines;
-    std::span<const char *const> tabOrder; // the controls that take the focus, in order
+    std::span<const ControlId> tabOrder; // the controls that take the focus, in order
 };
+
+constexpr const ControlRow &rowOf(const WindowLayout &layout, ControlId id)
+{
+    return layout.controls[id.index];
+}
+
+// The button that Enter presses anywhere in the window, and the one that Esc and the close box
+// press; none where the table marks none.
+std::optional<ControlId> defaultButton(const WindowLayout &layout);
+std::optional<ControlId> cancelButton(const WindowLayout &layout);
+
+// True when the rows are those of the window's enum, one each and in its order: so a row's place
+// is its control's id. Each layout checks its own table at compile time.
+template<WindowControl Id, std::size_t N>
+constexpr bool rowsFollow(const std::array<ControlRow, N> &rows)
+{
+    if (N != kControlCount<Id>)
+        return false;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (rows[i].id.index != i)
+            return false;
+    }
+    return true;
+}
 
 } // namespace selmak::forms

@@ -4,13 +4,35 @@
 #include "core/catalog.h"
 #include "core/rating.h"
 #include "core/selection.h"
+#include "forms/main_layout.h"
 #include "forms/main_view.h"
 
 #include <algorithm>
+#include <array>
 
 namespace selmak::forms {
 
 MainForm::MainForm(MainView &view) : m_view(view) { }
+
+std::span<const EventRow<MainForm>> MainForm::events()
+{
+    using enum MainControl;
+    using enum Event;
+    // An option's click is its becoming checked, by the mouse or by the arrow keys.
+    static constexpr std::array<EventRow<MainForm>, 10> kEvents { {
+        { optPower, Click, &MainForm::optPower_Click },
+        { optCurrent, Click, &MainForm::optCurrent_Click },
+        { txtPower, Change, &MainForm::txtPower_Change },
+        { txtCurrent, Change, &MainForm::txtCurrent_Change },
+        { cmbChoose, Click, &MainForm::cmbChoose_Click },
+        { cmbAbout, Click, &MainForm::cmbAbout_Click },
+        { exit, Click, &MainForm::exit_Click },
+        { back, Click, &MainForm::back_Click },
+        { far_, Click, &MainForm::far_Click },
+        { Hide, Click, &MainForm::Hide_Click },
+    } };
+    return kEvents;
+}
 
 void MainForm::Form_Load()
 {

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "forms/events.h"
+
+#include <span>
+
 namespace selmak {
 struct Selected;
 }
@@ -15,6 +19,9 @@ class MainForm
 {
 public:
     explicit MainForm(MainView &view);
+
+    // Which event of which control runs which handler.
+    static std::span<const EventRow<MainForm>> events();
 
     void Form_Load();
     void optPower_Click();

@@ -249,13 +249,15 @@ for (const size of sizes) {
             assert.equal(await takeWarning(page), null);
         });
 
-        // Whether the step buttons show, the stops from Выход on: after the last the focus goes on
-        // to the page's entries, and on Shift+Tab from them to the browser's own controls (null).
+        // Whether the step buttons show, the stops from Выход on, by the browser's own Tab key: after
+        // the window's last the focus goes on to the browser's own controls (null), then to the
+        // page's entries before the window; Shift+Tab goes from the entries round to the window's
+        // last.
         const tabOrders = [
-            [false, ['exit', 'txtPower', 'cmbAbout', 'cmbChoose', 'optPower', 'find', 'about', 'exit'],
-                ['about', 'find', null, 'optPower', 'cmbChoose', 'cmbAbout', 'txtPower']],
-            [true, ['exit', 'txtPower', 'cmbAbout', 'cmbChoose', 'optPower', 'find', 'about', 'back',
-                'far', 'exit'], ['far', 'back', 'about', 'find', null, 'optPower', 'cmbChoose']],
+            [false, ['exit', 'txtPower', 'cmbAbout', 'cmbChoose', 'optPower', null, 'find', 'about',
+                'exit'], ['about', 'find', 'optPower', 'cmbChoose', 'cmbAbout', 'txtPower']],
+            [true, ['exit', 'txtPower', 'cmbAbout', 'cmbChoose', 'optPower', null, 'find', 'about',
+                'back', 'far', 'exit'], ['far', 'back', 'about', 'find', 'optPower', 'cmbChoose']],
         ];
         for (const [stepButtons, order, backwards] of tabOrders) {
             it(`goes round in the designed tab order, step buttons shown: ${stepButtons}`, async () => {

@@ -37,7 +37,7 @@ function misfits(page) {
             const ownText = [...element.childNodes].some((node) => node.nodeType === Node.TEXT_NODE && node.textContent.trim());
             if ((ownText || element.matches('input')) && parseFloat(getComputedStyle(element).fontSize) < 12)
                 found.push(`${name} has text under 12 pixels`);
-            const target = element.matches('button, input, [role="option"], [data-name="Hide"]');
+            const target = element.matches('button, input, a[href], [role="option"], [data-name="Hide"]');
             if (target && (box.width < 44 || box.height < 44))
                 found.push(`${name} is a target of ${box.width} by ${box.height} pixels`);
         }

@@ -41,7 +41,7 @@ struct Finding : RunningApp
     HWND find() { return app.findWindow() ? app.findWindow()->handle() : nullptr; }
     HWND findControl(std::string_view name)
     {
-        return app.findWindow() ? app.findWindow()->control(name) : nullptr;
+        return app.findWindow() ? controlNamed(*app.findWindow(), name) : nullptr;
     }
     void open() { keyThroughLoop(*this, control("exit"), 'F', true); }
     // As a paste over the whole text: the box takes no more than its limit.

@@ -12,17 +12,30 @@ namespace {
 using forms::ControlKind;
 using forms::ControlRow;
 
+enum class PictureId { first, second };
+
+} // namespace
+} // namespace selmak::win32::test
+
+template<>
+inline constexpr std::size_t selmak::forms::kControlCount<selmak::win32::test::PictureId> = 2;
+
+namespace selmak::win32::test {
+namespace {
+
 constexpr std::array kPictures {
-    ControlRow { .name = "first",
+    ControlRow { .id = PictureId::first,
+                 .name = "first",
                  .kind = ControlKind::Picture,
                  .caption = "images/about.jpg",
                  .twips = { 75, 90, 1425, 1515 } },
-    ControlRow { .name = "second",
+    ControlRow { .id = PictureId::second,
+                 .name = "second",
                  .kind = ControlKind::Picture,
                  .caption = "images/about.jpg",
                  .twips = { 1600, 90, 1425, 1515 } },
 };
-constexpr std::array<const char *, 2> kTabOrder { "first", "second" };
+constexpr std::array<forms::ControlId, 2> kTabOrder { PictureId::first, PictureId::second };
 
 const forms::WindowLayout kTwoPictures {
     .name = "twoPictures",
@@ -41,7 +54,7 @@ public:
     TwoPictures() : LayoutWindow(kTwoPictures, WS_POPUP | WS_CAPTION, 0) { create(); }
 
 private:
-    void onCommand(std::string_view, int, int) override { }
+    void onEvent(forms::ControlId, forms::Event) override { }
     void onDestroyed() override { }
 };
 
@@ -58,8 +71,8 @@ TEST(LayoutWindow, KeepsAnImageForEachPictureAtEachDpi)
     TwoPictures window;
     ASSERT_NE(window.handle(), nullptr);
     const int dpi = static_cast<int>(window.dpi());
-    const HWND first = window.control("first");
-    const HWND second = window.control("second");
+    const HWND first = window.control(PictureId::first);
+    const HWND second = window.control(PictureId::second);
     EXPECT_NE(SendMessageW(first, STM_GETIMAGE, IMAGE_BITMAP, 0),
               SendMessageW(second, STM_GETIMAGE, IMAGE_BITMAP, 0));
     EXPECT_EQ(imageWidth(first), MulDiv(91, dpi, 96));

@@ -5,6 +5,16 @@
 
 namespace selmak::win32::test {
 
+HWND controlNamed(const LayoutWindow &window, std::string_view name)
+{
+    const auto &rows = window.layout().controls;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (name == rows[i].name)
+            return window.control(forms::ControlId::at(i));
+    }
+    return nullptr;
+}
+
 RunningApp::RunningApp(const DpiApi &dpiApi)
     : app([this](HWND, std::wstring_view text) { warnings.emplace_back(text); },
           [this](std::wstring_view address) { opened.emplace_back(address); }, dpiApi)
@@ -20,7 +30,7 @@ RunningApp::~RunningApp()
 HWND RunningApp::aboutControl(std::string_view name)
 {
     AboutWindow *about = app.aboutWindow();
-    return about ? about->control(name) : nullptr;
+    return about ? controlNamed(*about, name) : nullptr;
 }
 
 std::string RunningApp::text(HWND window) const

@@ -11,6 +11,9 @@
 
 namespace selmak::win32::test {
 
+// A control of a window by its row's name, as an outside tool finds it; null when no row has it.
+HWND controlNamed(const LayoutWindow &window, std::string_view name);
+
 // The program's windows as the user sees them, with the warning box and the browser replaced by
 // recorders: nothing modal opens and nothing leaves the test.
 struct RunningApp
@@ -20,7 +23,7 @@ struct RunningApp
     ~RunningApp();
 
     HWND main() { return app.mainWindow().handle(); }
-    HWND control(std::string_view name) { return app.mainWindow().control(name); }
+    HWND control(std::string_view name) { return controlNamed(app.mainWindow(), name); }
     HWND aboutControl(std::string_view name);
     std::string text(HWND window) const;
     std::string text(std::string_view name) { return text(control(name)); }

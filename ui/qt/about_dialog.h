@@ -3,24 +3,18 @@
 
 #include "forms/about_form.h"
 #include "forms/about_view.h"
-
-#include <QDialog>
-
-class QLabel;
+#include "ui/qt/layout_dialog.h"
 
 namespace selmak::ui {
 
 // Title, version, a short description and a link to the developer's site. Shown modeless and
 // without an owner; closing it discards it.
-class AboutDialog : public QDialog, private forms::AboutView
+class AboutDialog : public LayoutDialog, private forms::AboutView
 {
     Q_OBJECT
 
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
-
-    // Stops the program when a control the dialog binds is not in its layout.
-    static void requireBoundControls();
 
 private:
     void setTitle(std::string_view text) override;
@@ -28,8 +22,6 @@ private:
     void openAddress(std::string_view address) override;
     void closeDialog() override;
 
-    QLabel *m_lblTitle;
-    QLabel *m_lblVersion;
     forms::AboutForm m_form { *this };
 };
 

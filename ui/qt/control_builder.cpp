@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/control_builder.h"
 
-#include "forms/bound_names.h"
-#include "forms/layout.h"
 #include "ui/qt/command_button.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/hot_spot.h"
@@ -108,7 +106,7 @@ void applyColours(QWidget *widget, const ControlRow &row)
     widget->setPalette(palette);
 }
 
-void buildControl(const ControlRow &row, QWidget *parent)
+QWidget *buildControl(const ControlRow &row, QWidget *parent)
 {
     QWidget *widget = createWidget(row, parent);
     widget->setObjectName(QString::fromLatin1(row.name));
@@ -120,6 +118,7 @@ void buildControl(const ControlRow &row, QWidget *parent)
         widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
     if (row.initially == Initially::Hidden)
         widget->setVisible(false);
+    return widget;
 }
 
 void buildLine(const LineRow &row, forms::Rgb colour, QWidget *parent)
@@ -138,7 +137,7 @@ void buildLine(const LineRow &row, forms::Rgb colour, QWidget *parent)
 
 } // namespace
 
-void buildWindow(QWidget *window, const forms::WindowLayout &layout)
+Controls buildWindow(QWidget *window, const forms::WindowLayout &layout)
 {
     window->setObjectName(QString::fromLatin1(layout.name));
     window->setWindowTitle(QString::fromUtf8(layout.title));
@@ -152,15 +151,17 @@ void buildWindow(QWidget *window, const forms::WindowLayout &layout)
         window->setAutoFillBackground(true);
     }
 
+    std::vector<QWidget *> widgets;
+    widgets.reserve(layout.controls.size());
     for (const ControlRow &row : layout.controls)
-        buildControl(row, window);
+        widgets.push_back(buildControl(row, window));
     for (const LineRow &row : layout.lines)
         buildLine(row, layout.lineColour, window);
 
     QWidget *previous = nullptr;
     QWidget *first = nullptr;
-    for (const char *name : layout.tabOrder) {
-        auto *widget = window->findChild<QWidget *>(QString::fromLatin1(name));
+    for (const forms::ControlId id : layout.tabOrder) {
+        QWidget *widget = widgets[id.index];
         if (previous)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
@@ -170,13 +171,7 @@ void buildWindow(QWidget *window, const forms::WindowLayout &layout)
     // The focus starts on the first control in tab order that is shown.
     if (first)
         first->setFocus();
-}
-
-void requireControls(const forms::WindowLayout &layout, std::span<const std::string_view> names)
-{
-    const std::string unknown = forms::unknownNames(layout, names);
-    if (!unknown.empty())
-        qFatal("%s", unknown.c_str());
+    return Controls(std::move(widgets));
 }
 
 } // namespace selmak::ui

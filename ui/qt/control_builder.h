@@ -1,23 +1,36 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <span>
-#include <string_view>
+#include "forms/layout.h"
 
-class QWidget;
+#include <QWidget>
 
-namespace selmak::forms {
-struct WindowLayout;
-}
+#include <vector>
 
 namespace selmak::ui {
 
-// Lays the window out as the layout describes it: title, fixed size, font, colours, every control
-// in its starting state, the frame lines and the tab order. Controls are found by objectName.
-void buildWindow(QWidget *window, const forms::WindowLayout &layout);
+// The controls of a window built from its layout table, each found by its id.
+class Controls
+{
+public:
+    Controls() = default;
+    explicit Controls(std::vector<QWidget *> widgets) : m_widgets(std::move(widgets)) { }
 
-// Stops the program with a message when a name the window binds is not in its layout: found by
-// that name, the control would be null.
-void requireControls(const forms::WindowLayout &layout, std::span<const std::string_view> names);
+    QWidget *operator[](forms::ControlId id) const { return m_widgets[id.index]; }
+    // The control as the class its row's kind makes: QLabel, QLineEdit, QPushButton, ...
+    template<typename T> T *as(forms::ControlId id) const
+    {
+        Q_ASSERT(qobject_cast<T *>(m_widgets[id.index]));
+        return static_cast<T *>(m_widgets[id.index]);
+    }
+
+private:
+    std::vector<QWidget *> m_widgets; // in table order
+};
+
+// Lays the window out as the layout describes it: title, fixed size, font, colours, every control
+// in its starting state, the frame lines and the tab order. Each control's objectName is its row's
+// name, for whatever finds it from outside (tests, screen readers' tools).
+Controls buildWindow(QWidget *window, const forms::WindowLayout &layout);
 
 } // namespace selmak::ui

@@ -3,11 +3,8 @@
 
 #include "forms/find_form.h"
 #include "forms/find_view.h"
+#include "ui/qt/layout_dialog.h"
 
-#include <QDialog>
-
-class QLabel;
-class QLineEdit;
 class QListWidget;
 
 namespace selmak::forms {
@@ -20,18 +17,12 @@ namespace selmak::ui {
 // is sold today for the selected one's step, the chosen one's step shown in the main window.
 // Modeless and owned by the main window, so it stays above it and goes with it; closing it discards
 // it.
-class FindDialog : public QDialog, private forms::FindView
+class FindDialog : public LayoutDialog, private forms::FindView
 {
     Q_OBJECT
 
 public:
     FindDialog(forms::MainForm &main, QWidget *owner);
-
-    // Stops the program when a control the window binds is not in its layout.
-    static void requireBoundControls();
-
-    // Esc and the close box close the window as "Закрыть" does.
-    void reject() override;
 
 private:
     std::string modelText() const override;
@@ -42,10 +33,8 @@ private:
     void setToday(std::string_view text) override;
     void closeWindow() override;
 
-    QLineEdit *m_txtModel;
-    QListWidget *m_lstHits;
-    QLabel *m_lblStatus;
-    QLabel *m_lblTodayModels;
+    QListWidget *hits() const;
+
     forms::FindForm m_form;
 };
 

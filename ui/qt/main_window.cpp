@@ -3,9 +3,8 @@
 
 #include "forms/main_layout.h"
 #include "ui/qt/about_dialog.h"
-#include "ui/qt/control_builder.h"
+#include "ui/qt/event_binding.h"
 #include "ui/qt/find_dialog.h"
-#include "ui/qt/hot_spot.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -17,100 +16,55 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <vector>
 
 namespace selmak::ui {
-namespace {
 
-// The controls the window binds by name, besides the result labels of the column table.
-constexpr std::array<std::string_view, 10> kBound { "optPower",   "optCurrent", "txtPower",
-                                                    "txtCurrent", "cmbChoose",  "cmbAbout",
-                                                    "exit",       "back",       "far",
-                                                    "Hide" };
-
-// The names every window of the program binds, checked as the program's first window is built.
-void requireBoundControls()
-{
-    std::vector<std::string_view> names(kBound.begin(), kBound.end());
-    for (const ColumnInfo &info : kColumns)
-        names.push_back(info.resultLabel);
-    requireControls(forms::mainLayout(), names);
-    AboutDialog::requireBoundControls();
-    FindDialog::requireBoundControls();
-}
-
-} // namespace
+using forms::MainControl;
 
 MainWindow::MainWindow(Notifier notifier, QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_notifier(std::move(notifier))
+      m_notifier(std::move(notifier)),
+      m_controls(buildWindow(this, forms::mainLayout()))
 {
-    static const bool named = (requireBoundControls(), true);
-    Q_UNUSED(named);
-    buildWindow(this, forms::mainLayout());
-
-    m_optPower = control<QRadioButton>("optPower");
-    m_optCurrent = control<QRadioButton>("optCurrent");
-    m_txtPower = control<QLineEdit>("txtPower");
-    m_txtCurrent = control<QLineEdit>("txtCurrent");
-    m_cmbChoose = control<QPushButton>("cmbChoose");
-    m_back = control<QPushButton>("back");
-    m_far = control<QPushButton>("far");
     for (const ColumnInfo &info : kColumns) {
-        QLabel *label = control<QLabel>(info.resultLabel.data());
         // A screen reader reads a row as maker and model.
-        label->setAccessibleDescription(
-            QString::fromUtf8(info.heading.data(), info.heading.size()));
-        m_results[static_cast<std::size_t>(columnNumber(info.column) - 1)] = label;
+        m_controls[forms::resultLabel(info.column)]->setAccessibleDescription(
+            QString::fromUtf8(info.heading.data(), static_cast<qsizetype>(info.heading.size())));
     }
-
-    // Option buttons also change by the arrow keys; "toggled on" covers the mouse and the keys.
-    connect(m_optPower, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            m_form.optPower_Click();
-    });
-    connect(m_optCurrent, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            m_form.optCurrent_Click();
-    });
-    connect(m_txtPower, &QLineEdit::textChanged, this, [this] { m_form.txtPower_Change(); });
-    connect(m_txtCurrent, &QLineEdit::textChanged, this, [this] { m_form.txtCurrent_Change(); });
-    connect(m_cmbChoose, &QPushButton::clicked, this, [this] { m_form.cmbChoose_Click(); });
-    connect(control<QPushButton>("cmbAbout"), &QPushButton::clicked, this,
-            [this] { m_form.cmbAbout_Click(); });
-    connect(control<QPushButton>("exit"), &QPushButton::clicked, this,
-            [this] { m_form.exit_Click(); });
-    connect(m_back, &QPushButton::clicked, this, [this] { m_form.back_Click(); });
-    connect(m_far, &QPushButton::clicked, this, [this] { m_form.far_Click(); });
-    connect(control<HotSpot>("Hide"), &HotSpot::clicked, this, [this] { m_form.Hide_Click(); });
+    bindEvents(m_form, forms::mainLayout(), m_controls, this);
     addCommands();
 
     m_form.Form_Load();
 }
 
 // The commands that have no control of their own: nothing in the window shows them, so its
-// designed face and tab order stay as they are.
+// designed face and tab order stay as they are. The shortcut keys need their action from the
+// start; the menu is made when it is first asked for.
 void MainWindow::addCommands()
 {
-    auto *find = new QAction(QStringLiteral("Поиск по модели..."), this);
-    find->setObjectName(QStringLiteral("actFind"));
-    find->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_F3) });
-    find->setShortcutContext(Qt::WindowShortcut);
-    connect(find, &QAction::triggered, this, &MainWindow::showFind);
-    addAction(find);
-    auto *about = new QAction(QStringLiteral("О программе"), this);
-    about->setObjectName(QStringLiteral("actAbout"));
-    connect(about, &QAction::triggered, this, [this] { m_form.cmbAbout_Click(); });
-
-    m_menu = new QMenu(this);
-    m_menu->addAction(find);
-    m_menu->addAction(about);
+    m_findAction = new QAction(QStringLiteral("Поиск по модели..."), this);
+    m_findAction->setObjectName(QStringLiteral("actFind"));
+    m_findAction->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_F3) });
+    m_findAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_findAction, &QAction::triggered, this, &MainWindow::showFind);
+    addAction(m_findAction);
     // Right-click, or the menu key where the focus is on a control without a menu of its own.
     setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { m_menu->popup(mapToGlobal(at)); });
+    connect(this, &QWidget::customContextMenuRequested, this, &MainWindow::showContextMenu);
+}
+
+void MainWindow::showContextMenu(const QPoint &at)
+{
+    if (!m_menu) {
+        m_menu = new QMenu(this);
+        m_menu->addAction(m_findAction);
+        QAction *about = m_menu->addAction(QStringLiteral("О программе"), this,
+                                           [this] { m_form.cmbAbout_Click(); });
+        about->setObjectName(QStringLiteral("actAbout"));
+    }
+    m_menu->popup(mapToGlobal(at));
 }
 
 MainWindow::~MainWindow()
@@ -119,16 +73,10 @@ MainWindow::~MainWindow()
     delete m_about;
 }
 
-template<typename T> T *MainWindow::control(const char *name) const
-{
-    T *widget = findChild<T *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-    Q_ASSERT_X(widget, "MainWindow::control", name);
-    return widget;
-}
-
 QLineEdit *MainWindow::box(forms::Box box) const
 {
-    return box == forms::Box::Power ? m_txtPower : m_txtCurrent;
+    return m_controls.as<QLineEdit>(box == forms::Box::Power ? MainControl::txtPower
+                                                             : MainControl::txtCurrent);
 }
 
 std::string MainWindow::boxText(forms::Box which) const
@@ -148,18 +96,18 @@ void MainWindow::setBoxEnabled(forms::Box which, bool enabled)
 
 bool MainWindow::isPowerOptionSelected() const
 {
-    return m_optPower->isChecked();
+    return m_controls.as<QRadioButton>(MainControl::optPower)->isChecked();
 }
 
 void MainWindow::enableChoose()
 {
-    m_cmbChoose->setEnabled(true);
+    m_controls[MainControl::cmbChoose]->setEnabled(true);
 }
 
 void MainWindow::setResult(Column column, std::string_view text)
 {
-    m_results[static_cast<std::size_t>(columnNumber(column) - 1)]->setText(
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    m_controls.as<QLabel>(forms::resultLabel(column))
+        ->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void MainWindow::showWarning(std::string_view text)
@@ -169,8 +117,8 @@ void MainWindow::showWarning(std::string_view text)
 
 void MainWindow::showStepButtons()
 {
-    m_back->setVisible(true);
-    m_far->setVisible(true);
+    m_controls[MainControl::back]->setVisible(true);
+    m_controls[MainControl::far_]->setVisible(true);
 }
 
 void MainWindow::showAbout()

@@ -3,19 +3,15 @@
 
 #include "forms/main_form.h"
 #include "forms/main_view.h"
+#include "ui/qt/control_builder.h"
 #include "ui/qt/warning_box.h"
 
 #include <QPointer>
 #include <QWidget>
 
-#include <array>
-
 class QAction;
-class QLabel;
 class QLineEdit;
 class QMenu;
-class QPushButton;
-class QRadioButton;
 
 namespace selmak::ui {
 
@@ -47,24 +43,17 @@ private:
     void showAbout() override;
     void exitProgram() override;
 
-    template<typename T> T *control(const char *name) const;
     QLineEdit *box(forms::Box box) const;
     void addCommands();
+    void showContextMenu(const QPoint &at);
 
     Notifier m_notifier;
     forms::MainForm m_form { *this };
-
-    QRadioButton *m_optPower;
-    QRadioButton *m_optCurrent;
-    QLineEdit *m_txtPower;
-    QLineEdit *m_txtCurrent;
-    QPushButton *m_cmbChoose;
-    QPushButton *m_back;
-    QPushButton *m_far;
-    std::array<QLabel *, kColumnCount> m_results {};
+    Controls m_controls;
+    QAction *m_findAction = nullptr; // Ctrl+F and F3, and the context menu's first command
     QPointer<AboutDialog> m_about;
     QPointer<FindDialog> m_find;
-    QMenu *m_menu = nullptr; // the context menu: find and About
+    QMenu *m_menu = nullptr; // the context menu, made on its first use
 };
 
 } // namespace selmak::ui

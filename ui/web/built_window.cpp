@@ -1,20 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/web/built_window.h"
 
-#include <algorithm>
+#include "ui/web/page_order.h"
+
 #include <string>
-#include <string_view>
 
 namespace selmak::web {
 namespace {
-
-// Older browsers (Safari before 17.4) lack checkVisibility; a box laid out has an offset parent.
-bool isShown(const val &element)
-{
-    if (element["checkVisibility"].isUndefined())
-        return !element["offsetParent"].isNull();
-    return element.call<bool>("checkVisibility");
-}
 
 bool canTakeFocus(const val &element)
 {
@@ -25,6 +17,23 @@ bool canTakeFocus(const val &element)
         || element["checked"].as<bool>();
 }
 
+const char *domEvent(forms::ControlKind kind)
+{
+    switch (kind) {
+    case forms::ControlKind::Option:
+        return "change";
+    case forms::ControlKind::TextBox:
+        return "input";
+    case forms::ControlKind::Button:
+    case forms::ControlKind::HotSpot:
+    case forms::ControlKind::Label:
+    case forms::ControlKind::Picture:
+    case forms::ControlKind::List:
+        break;
+    }
+    return "click";
+}
+
 } // namespace
 
 BuiltWindow::BuiltWindow(const forms::WindowLayout &layout, val frame)
@@ -32,12 +41,15 @@ BuiltWindow::BuiltWindow(const forms::WindowLayout &layout, val frame)
       m_frame(std::move(frame)),
       m_captionBar(m_frame.call<val>("querySelector", std::string(":scope > .caption"))),
       m_caption(m_captionBar["firstElementChild"]),
-      m_client(m_frame.call<val>("querySelector", std::string(":scope > .client")))
+      m_controls(layout.controls.size(), val::null()),
+      m_lists(layout.controls.size())
 {
-    // One look at each control, in the table's order, in which the build wrote them.
-    const val children = m_client["children"];
+    // One look at each control, in the order in which the build wrote them.
+    const val children
+        = m_frame.call<val>("querySelector", std::string(":scope > .client"))["children"];
     int index = 0;
-    for (const forms::ControlRow &row : layout.controls) {
+    for (const forms::ControlId id : pageOrder(layout)) {
+        const forms::ControlRow &row = forms::rowOf(layout, id);
         val element = children[index++];
         const val name = element.isUndefined()
             ? val::null()
@@ -47,7 +59,9 @@ BuiltWindow::BuiltWindow(const forms::WindowLayout &layout, val frame)
                  + row.name + " where its layout table has it: the page and its script come from"
                  + " different builds; reload the page");
         }
-        m_controls.emplace_back(row.name, std::move(element));
+        if (row.kind == forms::ControlKind::List)
+            m_lists[id.index] = std::make_unique<ListBox>(element, m_listeners);
+        m_controls[id.index] = std::move(element);
     }
 }
 
@@ -77,99 +91,27 @@ val BuiltWindow::closeBox() const
     return m_captionBar.call<val>("querySelector", std::string(".close-box"));
 }
 
-val BuiltWindow::control(std::string_view name) const
+ListBox &BuiltWindow::listBox(forms::ControlId id) const
 {
-    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
-                                    [name](const auto &entry) { return entry.first == name; });
-    if (found == m_controls.end()) {
-        stop("selmak: the window " + std::string(m_layout.name) + " has no control named "
-             + std::string(name) + " in its layout table");
-    }
-    return found->second;
+    return *m_lists[id.index];
 }
 
-std::vector<val> BuiltWindow::focusable() const
+void BuiltWindow::listen(forms::ControlId id, forms::Event event, std::function<void()> run)
 {
-    std::vector<val> stops;
-    for (const char *name : m_layout.tabOrder) {
-        val element = control(name);
-        if (canTakeFocus(element))
-            stops.push_back(std::move(element));
-    }
-    return stops;
+    const forms::ControlKind kind = forms::rowOf(m_layout, id).kind;
+    if (kind == forms::ControlKind::List)
+        return listBox(id).on(event, std::move(run));
+    m_listeners.listen(control(id), domEvent(kind), [run = std::move(run)](val) { run(); });
 }
 
 void BuiltWindow::focusFirst() const
 {
-    const std::vector<val> stops = focusable();
-    if (stops.empty())
-        return;
-    setEntry(stops.front());
-    stops.front().call<void>("focus");
-}
-
-void BuiltWindow::setEntry(const val &entry) const
-{
-    for (const char *name : m_layout.tabOrder) {
-        const val element = control(name);
-        setAttribute(element, "tabindex", element.strictlyEquals(entry) ? "0" : "-1");
-    }
-}
-
-void BuiltWindow::leave(bool backwards) const
-{
-    // The page's next stop outside the window, or round to its first one, as the browser goes.
-    const val all = document().call<val>(
-        "querySelectorAll", std::string("button, input, select, textarea, a[href], [tabindex]"));
-    const int count = all["length"].as<int>();
-    val target = val::null();
-    for (int i = 0; i < count; ++i) {
-        const int at = backwards ? count - 1 - i : i;
-        val element = all[at];
-        if (m_frame.call<bool>("contains", element) || element["tabIndex"].as<int>() < 0
-            || element["disabled"].as<bool>() || !isShown(element))
-            continue;
-        // Node.DOCUMENT_POSITION_PRECEDING is 2, FOLLOWING 4.
-        const int position = m_frame.call<int>("compareDocumentPosition", element);
-        const bool beyond = (position & (backwards ? 2 : 4)) != 0;
-        if (target.isNull() || beyond) {
-            target = element;
-            if (beyond)
-                break;
+    for (const forms::ControlId id : m_layout.tabOrder) {
+        if (canTakeFocus(control(id))) {
+            control(id).call<void>("focus");
+            return;
         }
     }
-    const std::vector<val> stops = focusable();
-    if (!stops.empty())
-        setEntry(backwards ? stops.back() : stops.front());
-    if (!target.isNull())
-        target.call<void>("focus");
-}
-
-void BuiltWindow::keepTabOrder(Listeners &listeners, bool wrap) const
-{
-    listeners.listen(m_frame, "keydown", [this, wrap](val event) {
-        if (event["key"].as<std::string>() != "Tab" || event["altKey"].as<bool>()
-            || event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>())
-            return;
-        const std::vector<val> stops = focusable();
-        const val active = document()["activeElement"];
-        const auto at = std::find_if(stops.begin(), stops.end(), [&active](const val &stop) {
-            return stop.strictlyEquals(active);
-        });
-        if (at == stops.end())
-            return;
-        event.call<void>("preventDefault");
-        const bool backwards = event["shiftKey"].as<bool>();
-        const auto count = static_cast<std::ptrdiff_t>(stops.size());
-        std::ptrdiff_t next = (at - stops.begin()) + (backwards ? -1 : 1);
-        if (next < 0 || next >= count) {
-            if (!wrap)
-                return leave(backwards);
-            next = (next + count) % count;
-        }
-        setEntry(stops[static_cast<std::size_t>(next)]);
-        stops[static_cast<std::size_t>(next)].call<void>("focus");
-    });
 }
 
 } // namespace selmak::web

@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "forms/events.h"
 #include "forms/layout.h"
 #include "ui/web/dom.h"
+#include "ui/web/list_box.h"
 
+#include <functional>
+#include <memory>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace selmak::web {
 
 // A window of the page bound to its layout table: the frame that the build wrote from the table
-// (writeWindow), with a caption bar and a client area that holds every control of the table, in the
-// table's order, named by data-name. The main window stands in the page; a dialog is copied from
-// its template each time it opens.
+// (writeWindow), with a caption bar and a client area that holds every control of the table, in
+// the page's order (pageOrder), named by data-name. The main window stands in the page; a dialog is
+// copied from its template each time it opens.
 class BuiltWindow
 {
 public:
@@ -29,36 +32,41 @@ public:
     // A new copy of the dialog the page holds as a template, not yet in the page.
     static val fromTemplate(const forms::WindowLayout &layout);
 
+    const forms::WindowLayout &layout() const { return m_layout; }
     const val &frame() const { return m_frame; }
     void setCaption(std::string_view text);
     // A dialog's close box in its caption bar: for the mouse and the finger; the keyboard has Esc.
     val closeBox() const;
 
-    // The control of that name; a name the table lacks stops the program with a message (the page
-    // checks every name it binds at start: requireBoundControls).
-    val control(std::string_view name) const;
+    const val &control(forms::ControlId id) const { return m_controls[id.index]; }
+    // The list box that a List row of the table is.
+    ListBox &listBox(forms::ControlId id) const;
+    // The handlers that go with the window.
+    Listeners &listeners() { return m_listeners; }
 
-    // Gives the focus to the first control in tab order that can take it.
+    // Runs `run` on the page's event that is the event of that control: a button's or a hot spot's
+    // click, an option's change (by the mouse or the arrow keys), a text box's input, a list box's
+    // selection or double-click.
+    void listen(forms::ControlId id, forms::Event event, std::function<void()> run);
+    // Binds every event of the form's table to its handler.
+    template<typename Form> void bind(Form &form)
+    {
+        for (const forms::EventRow<Form> &row : Form::events())
+            listen(row.control, row.event, [&form, handler = row.handler] { (form.*handler)(); });
+    }
+
+    // Gives the focus to the first control in tab order that can take it. The browser's own Tab key
+    // goes on from there in the designed order, in which the page holds the controls.
     void focusFirst() const;
-    // Moves the focus by Tab and Shift+Tab in the designed order, not the order the controls
-    // stand in the page. A dialog keeps the focus within itself, as its own window would; the main
-    // window hands it on to the page before its first and after its last control, so that the
-    // page's entries stay in reach of the keyboard, and the Tab key comes back in at the first.
-    void keepTabOrder(Listeners &listeners, bool wrap) const;
 
 private:
-    std::vector<val> focusable() const;
-    // Only one control of the window is a stop of the page's own tab sequence: where the Tab key
-    // comes in.
-    void setEntry(const val &entry) const;
-    void leave(bool backwards) const;
-
     const forms::WindowLayout &m_layout;
     val m_frame;
     val m_captionBar;
     val m_caption;
-    val m_client;
-    std::vector<std::pair<std::string_view, val>> m_controls;
+    std::vector<val> m_controls; // in table order
+    std::vector<std::unique_ptr<ListBox>> m_lists; // in table order; null but for List rows
+    Listeners m_listeners;
 };
 
 } // namespace selmak::web

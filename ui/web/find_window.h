@@ -3,9 +3,7 @@
 
 #include "forms/find_form.h"
 #include "forms/find_view.h"
-#include "ui/web/built_window.h"
-#include "ui/web/dom.h"
-#include "ui/web/list_box.h"
+#include "ui/web/dialog.h"
 
 namespace selmak::forms {
 class MainForm;
@@ -13,21 +11,15 @@ class MainForm;
 
 namespace selmak::web {
 
-// The find window as a non-modal <dialog> over the main window: every edit of the part number
-// searches at once, and a hit shown goes to the main window. A closed window is discarded by its
-// owner when the next request builds a new one.
-class FindWindow : private forms::FindView
+// The find window over the main window: every edit of the part number searches at once, and a hit
+// shown goes to the main window.
+class FindWindow : public Dialog, private forms::FindView
 {
 public:
     FindWindow(const val &parent, forms::MainForm &main);
     FindWindow(const FindWindow &) = delete;
     FindWindow &operator=(const FindWindow &) = delete;
     ~FindWindow() override;
-
-    bool isOpen() const;
-    // Shows the window above every other window of the page, with the focus in its box.
-    void raise(int layer);
-    void close();
 
 private:
     std::string modelText() const override;
@@ -38,13 +30,9 @@ private:
     void setToday(std::string_view text) override;
     void closeWindow() override;
 
-    BuiltWindow m_window;
-    Listeners m_listeners;
-    val m_txtModel;
-    val m_lblStatus;
-    val m_lblTodayModels;
+    ListBox &hits() const;
+
     forms::FindForm m_form;
-    ListBox m_lstHits;
 };
 
 } // namespace selmak::web

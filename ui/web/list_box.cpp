@@ -5,22 +5,20 @@
 
 namespace selmak::web {
 
-ListBox::ListBox(val element, Listeners &listeners, std::function<void()> onSelect,
-                 std::function<void()> onDoubleClick)
-    : m_element(std::move(element))
+ListBox::ListBox(val element, Listeners &listeners) : m_element(std::move(element))
 {
-    listeners.listen(m_element, "click", [this, onSelect](val event) {
+    listeners.listen(m_element, "click", [this](val event) {
         const val line = event["target"].call<val>("closest", std::string("[role=option]"));
         if (!line.isNull()) {
             select(std::stoi(line["dataset"]["index"].as<std::string>()));
-            onSelect();
+            m_onSelect();
         }
     });
-    listeners.listen(m_element, "dblclick", [onDoubleClick](val event) {
+    listeners.listen(m_element, "dblclick", [this](val event) {
         if (!event["target"].call<val>("closest", std::string("[role=option]")).isNull())
-            onDoubleClick();
+            m_onDoubleClick();
     });
-    listeners.listen(m_element, "keydown", [this, onSelect](val event) {
+    listeners.listen(m_element, "keydown", [this](val event) {
         if (m_count == 0)
             return;
         const std::string key = event["key"].as<std::string>();
@@ -42,8 +40,13 @@ ListBox::ListBox(val element, Listeners &listeners, std::function<void()> onSele
             return;
         event.call<void>("preventDefault");
         select(std::clamp(next, 0, m_count - 1));
-        onSelect();
+        m_onSelect();
     });
+}
+
+void ListBox::on(forms::Event event, std::function<void()> run)
+{
+    (event == forms::Event::DblClick ? m_onDoubleClick : m_onSelect) = std::move(run);
 }
 
 void ListBox::setLines(std::span<const std::string> lines)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "forms/events.h"
 #include "ui/web/dom.h"
 
 #include <functional>
@@ -15,9 +16,11 @@ namespace selmak::web {
 class ListBox
 {
 public:
-    // onSelect runs when the mouse or a key selects a line, not when select() does.
-    ListBox(val element, Listeners &listeners, std::function<void()> onSelect,
-            std::function<void()> onDoubleClick);
+    ListBox(val element, Listeners &listeners);
+
+    // What runs on Click, when the mouse or a key selects a line (not when select() does), and on
+    // DblClick, a double-click on a line.
+    void on(forms::Event event, std::function<void()> run);
 
     void setLines(std::span<const std::string> lines); // none is selected afterwards
     void select(int index); // counted from 0
@@ -27,6 +30,8 @@ private:
     val option(int index) const;
 
     val m_element;
+    std::function<void()> m_onSelect = [] {};
+    std::function<void()> m_onDoubleClick = [] {};
     int m_count = 0;
     int m_selected = -1;
 };

@@ -11,7 +11,6 @@
 #include "ui/web/warning_dialog.h"
 
 #include <memory>
-#include <vector>
 
 namespace selmak::web {
 
@@ -44,20 +43,15 @@ private:
     void exitProgram() override;
 
     const val &box(forms::Box box) const;
-    void bind(const char *control, const char *event, void (forms::MainForm::*handler)());
+    // Opens the dialog, or brings the open one to the front; a closed one is discarded here,
+    // outside its own handlers, and a new one loads.
+    template<typename Window, typename... Args>
+    void open(std::unique_ptr<Window> &dialog, Args &...args);
 
     val m_parent;
     BuiltWindow m_window;
     WarningDialog m_warning;
-    val m_optPower;
-    val m_txtPower;
-    val m_txtCurrent;
-    val m_cmbChoose;
-    val m_back;
-    val m_far;
-    std::vector<val> m_results; // in column order
     forms::MainForm m_form { *this };
-    Listeners m_listeners;
     std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<FindWindow> m_find;
     int m_topLayer = 1;

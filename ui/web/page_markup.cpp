@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/web/page_markup.h"
 
+#include "forms/about_form.h"
 #include "forms/about_layout.h"
 #include "forms/find_layout.h"
 #include "forms/main_form.h"
@@ -14,6 +15,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <span>
+#include <string>
 #include <vector>
 
 namespace selmak::web {
@@ -35,7 +38,7 @@ public:
     {
         std::vector<Filled> all;
         for (const Control &control : m_controls) {
-            all.push_back({ control.name, std::nullopt, !control.enabled });
+            all.push_back({ .control = control.id, .disabled = !control.enabled });
             if (control.text)
                 all.back().text = *control.text;
         }
@@ -45,20 +48,21 @@ public:
 private:
     struct Control
     {
-        std::string_view name;
+        forms::ControlId id;
         std::optional<std::string> text;
         bool enabled = true;
     };
 
-    Control &control(std::string_view name)
+    Control &control(forms::ControlId id)
     {
         const auto found = std::find_if(m_controls.begin(), m_controls.end(),
-                                        [name](const Control &c) { return c.name == name; });
-        return found != m_controls.end() ? *found : m_controls.emplace_back(Control { name });
+                                        [id](const Control &c) { return c.id == id; });
+        return found != m_controls.end() ? *found : m_controls.emplace_back(Control { id });
     }
-    static std::string_view boxName(forms::Box box)
+    static forms::ControlId boxOf(forms::Box box)
     {
-        return box == forms::Box::Power ? "txtPower" : "txtCurrent";
+        return box == forms::Box::Power ? forms::MainControl::txtPower
+                                        : forms::MainControl::txtCurrent;
     }
     [[noreturn]] static void unexpected(const char *what)
     {
@@ -70,25 +74,22 @@ private:
     bool isBoxEnabled(forms::Box box) const override
     {
         const auto found = std::find_if(m_controls.begin(), m_controls.end(),
-                                        [box](const Control &c) { return c.name == boxName(box); });
+                                        [box](const Control &c) { return c.id == boxOf(box); });
         return found == m_controls.end() || found->enabled;
     }
     void setBoxEnabled(forms::Box box, bool enabled) override
     {
-        control(boxName(box)).enabled = enabled;
+        control(boxOf(box)).enabled = enabled;
     }
     bool isPowerOptionSelected() const override
     {
-        const auto &rows = m_layout.controls;
-        const auto power = std::find_if(rows.begin(), rows.end(), [](const forms::ControlRow &row) {
-            return std::string_view(row.name) == "optPower";
-        });
-        return power != rows.end() && power->initially == forms::Initially::Checked;
+        return forms::rowOf(m_layout, forms::MainControl::optPower).initially
+            == forms::Initially::Checked;
     }
     void enableChoose() override { unexpected("enableChoose"); }
     void setResult(Column column, std::string_view text) override
     {
-        control(columnInfo(column).resultLabel).text = text;
+        control(forms::resultLabel(column)).text = text;
     }
     void showWarning(std::string_view) override { unexpected("showWarning"); }
     void showStepButtons() override { unexpected("showStepButtons"); }
@@ -105,11 +106,25 @@ void writeEntry(Markup &html, const char *name, std::string_view caption)
     html.attribute("data-name", name).text(caption).close("button");
 }
 
-void writeTemplate(Markup &html, const forms::WindowLayout &layout)
+void writeTemplate(Markup &html, const forms::WindowLayout &layout,
+                   std::span<const Filled> filled = {})
 {
     html.open("template").attribute("id", std::string(layout.name) + "-template");
-    writeWindow(html, layout, Frame::Dialog);
+    writeWindow(html, layout, Frame::Dialog, filled);
     html.close("template").newLine();
+}
+
+// The page's own measures, which the style sheet takes from here: the padding around the windows
+// and the width of a window's raised frame.
+constexpr int kPagePadding = 16;
+constexpr int kFrameBorder = 2;
+// The find window's left edge from the page's left edge, where there is room: right of the main
+// window's boxes and commands, over its results.
+constexpr int kFindLeft = 216;
+
+int frameWidth(const forms::WindowLayout &layout)
+{
+    return forms::toPixels(layout.clientArea).width + 2 * kFrameBorder;
 }
 
 } // namespace
@@ -140,14 +155,27 @@ std::string pageDialogs()
     html.open("button").attribute("type", "button").attribute("class", "button");
     html.attribute("data-name", "OK").text("OK").close("button");
     html.close("div").close("dialog").newLine();
-    writeTemplate(html, forms::aboutLayout());
+    const Filled link { .control = forms::AboutControl::lblURL, .address = forms::kSiteAddress };
+    writeTemplate(html, forms::aboutLayout(), std::span(&link, 1));
     writeTemplate(html, forms::findLayout());
     return html.take();
 }
 
 std::string pageStyles()
 {
-    return windowStyles(forms::mainLayout()) + windowStyles(forms::aboutLayout())
+    // The main window centred on whole pixels, so that every control's edges fall on the screen's.
+    const int page = frameWidth(forms::mainLayout()) + 2 * kPagePadding;
+    std::string sheet = ":root { --page-padding: " + pixels(kPagePadding)
+        + "; --frame-border: " + pixels(kFrameBorder) + "; }\n";
+    sheet += "#app { margin-left: max(0px, round(down, (100vw - " + pixels(page)
+        + ") / 2, 1px)); }\n";
+    // Centred, the find window would cover the main window's boxes and commands: where the page
+    // has room for it on the right, it stands there, as the desktop editions put it beside the
+    // main window.
+    const int room = 2 * (kFindLeft + frameWidth(forms::findLayout())) - page;
+    sheet += "@media (min-width: " + pixels(room) + ") { #" + forms::findLayout().name
+        + " { margin-left: " + pixels(kFindLeft) + "; margin-right: auto; } }\n";
+    return sheet + windowStyles(forms::mainLayout()) + windowStyles(forms::aboutLayout())
         + windowStyles(forms::findLayout());
 }
 

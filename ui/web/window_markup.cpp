@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/web/window_markup.h"
 
+#include "ui/web/page_order.h"
+
 #include <algorithm>
 #include <string>
 
@@ -31,9 +33,9 @@ const char *kindClass(ControlKind kind)
     return "";
 }
 
-const char *tagOf(ControlKind kind)
+const char *tagOf(const ControlRow &row, const Filled *filled)
 {
-    switch (kind) {
+    switch (row.kind) {
     case ControlKind::Picture:
         return "img";
     case ControlKind::TextBox:
@@ -41,8 +43,11 @@ const char *tagOf(ControlKind kind)
         return "input";
     case ControlKind::Button:
         return "button";
-    case ControlKind::Label:
     case ControlKind::HotSpot:
+        // A hot spot that opens an address is a link, which the keyboard reaches and a person can
+        // copy; the one without is a hidden patch.
+        return filled && !filled->address.empty() ? "a" : "div";
+    case ControlKind::Label:
     case ControlKind::List:
         break;
     }
@@ -54,13 +59,17 @@ void writeControl(Markup &html, const ControlRow &row, std::string_view windowNa
 {
     const std::string_view text
         = filled && filled->text ? *filled->text : std::string_view(row.caption);
-    html.open(tagOf(row.kind));
+    const char *tag = tagOf(row, filled);
+    html.open(tag);
     switch (row.kind) {
     case ControlKind::Label:
+        break;
     case ControlKind::HotSpot:
-        // A hot spot with a caption is a link to somewhere; the one without is a hidden patch.
-        if (row.kind == ControlKind::HotSpot && *row.caption)
-            html.attribute("role", "link");
+        // A new tab of its own, which learns nothing of this page.
+        if (filled && !filled->address.empty()) {
+            html.attribute("href", filled->address).attribute("target", "_blank");
+            html.attribute("rel", "noopener");
+        }
         break;
     case ControlKind::Picture:
         html.attribute("src", row.caption);
@@ -105,7 +114,7 @@ void writeControl(Markup &html, const ControlRow &row, std::string_view windowNa
         return;
     if (row.kind != ControlKind::List)
         html.text(text);
-    html.close(tagOf(row.kind));
+    html.close(tag);
 }
 
 } // namespace
@@ -127,10 +136,11 @@ void writeWindow(Markup &html, const forms::WindowLayout &layout, Frame frame,
     }
     html.close("div").newLine();
     html.open("div").attribute("class", "client").newLine();
-    for (const ControlRow &row : layout.controls) {
+    for (const forms::ControlId id : pageOrder(layout)) {
         const auto found = std::find_if(filled.begin(), filled.end(),
-                                        [&row](const Filled &f) { return f.name == row.name; });
-        writeControl(html, row, layout.name, found == filled.end() ? nullptr : &*found);
+                                        [id](const Filled &f) { return f.control == id; });
+        writeControl(html, forms::rowOf(layout, id), layout.name,
+                     found == filled.end() ? nullptr : &*found);
         html.newLine();
     }
     for (const forms::LineRow &row : layout.lines) {

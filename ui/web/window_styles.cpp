@@ -10,11 +10,6 @@
 namespace selmak::web {
 namespace {
 
-std::string pixels(int value)
-{
-    return std::to_string(value) + "px";
-}
-
 // By hand: printf would bring most of the C library in.
 std::string colour(forms::Rgb rgb)
 {
@@ -62,6 +57,11 @@ private:
 
 } // namespace
 
+std::string pixels(int value)
+{
+    return std::to_string(value) + "px";
+}
+
 std::string windowStyles(const forms::WindowLayout &layout)
 {
     const std::string client = "#" + std::string(layout.name) + " > .client";
@@ -77,6 +77,8 @@ std::string windowStyles(const forms::WindowLayout &layout)
     for (const forms::ControlRow &row : layout.controls) {
         Rule rule(named(row.name));
         rule.place(forms::toPixels(row.twips));
+        // The page holds the controls in tab order; a narrow screen stands them in the table's.
+        rule.add("--order", std::to_string(row.id.index));
         rule.font(row.font);
         if (row.text)
             rule.add("--text", colour(*row.text));

@@ -3,15 +3,10 @@
 
 #include "forms/about_layout.h"
 #include "ui/win32/application.h"
-#include "ui/win32/bound_controls.h"
 #include "ui/win32/text.h"
-
-#include <array>
 
 namespace selmak::win32 {
 namespace {
-
-constexpr std::array<std::string_view, 4> kBound { "lblTitle", "lblVersion", "cmdOK", "lblURL" };
 
 // A fixed dialog frame, which shows no icon, with the close box only.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
@@ -32,11 +27,6 @@ void AboutWindow::load()
         m_form.Form_Load();
 }
 
-void AboutWindow::requireBoundControls()
-{
-    requireControls(forms::aboutLayout(), kBound);
-}
-
 void AboutWindow::centreOver(HWND window)
 {
     RECT over;
@@ -47,20 +37,11 @@ void AboutWindow::centreOver(HWND window)
              (over.top + over.bottom - (own.bottom - own.top)) / 2);
 }
 
-// OK by mouse, by Space, by Enter anywhere (IDOK or the default button) and by Esc (IDCANCEL)
-// closes the dialog; a click on the link opens the site. A double-click on the link is one click
-// and a STN_DBLCLK, which nothing handles.
-void AboutWindow::onCommand(std::string_view name, int id, int notification)
+// OK by mouse, by Space, by Enter anywhere and by Esc closes the dialog; a click on the link opens
+// the site.
+void AboutWindow::onEvent(forms::ControlId control, forms::Event event)
 {
-    if (id == IDOK || id == IDCANCEL || (name == "cmdOK" && notification == BN_CLICKED))
-        m_form.cmdOK_Click();
-    else if (name == "lblURL" && notification == STN_CLICKED)
-        m_form.lblURL_Click();
-}
-
-void AboutWindow::onClose()
-{
-    m_form.cmdOK_Click();
+    forms::dispatch(m_form, forms::AboutForm::events(), control, event);
 }
 
 void AboutWindow::onDestroyed()
@@ -75,7 +56,9 @@ void AboutWindow::setTitle(std::string_view text)
 
 void AboutWindow::setLabel(forms::AboutLabel label, std::string_view text)
 {
-    const HWND target = control(label == forms::AboutLabel::Title ? "lblTitle" : "lblVersion");
+    using forms::AboutControl;
+    const HWND target = control(label == forms::AboutLabel::Title ? AboutControl::lblTitle
+                                                                  : AboutControl::lblVersion);
     SetWindowTextW(target, widen(text).c_str());
 }
 

@@ -16,16 +16,13 @@ class AboutWindow final : public LayoutWindow, private forms::AboutView
 public:
     AboutWindow(Application &application, Opener opener, const DpiApi &dpiApi);
 
-    // Stops the program when a control the dialog binds is not in its layout.
-    static void requireBoundControls();
     // Makes the dialog and runs Form_Load; the dialog is not yet shown.
     void load();
     // Centres the dialog over the window, inside that window's monitor.
     void centreOver(HWND window);
 
 private:
-    void onCommand(std::string_view name, int id, int notification) override;
-    void onClose() override;
+    void onEvent(forms::ControlId control, forms::Event event) override;
     void onDestroyed() override;
 
     void setTitle(std::string_view text) override;

@@ -31,10 +31,6 @@ Application::~Application()
 
 void Application::start(int show)
 {
-    // Every window's names at once, before any window is built.
-    MainWindow::requireBoundControls();
-    AboutWindow::requireBoundControls();
-    FindModelWindow::requireBoundControls();
     m_main.load();
     const HWND window = m_main.handle();
     ShowWindow(window, show);

@@ -20,8 +20,6 @@ class FindModelWindow final : public LayoutWindow, private forms::FindView
 public:
     FindModelWindow(forms::MainForm &main, const DpiApi &dpiApi);
 
-    // Stops the program when a control the window binds is not in its layout.
-    static void requireBoundControls();
     // Makes the window, owned by `owner`, and runs Form_Load; the window is not yet shown.
     void load(HWND owner);
     // Places the window to the right of the owner, tops level, inside the owner's monitor: where
@@ -29,8 +27,7 @@ public:
     void placeBeside(HWND owner);
 
 private:
-    void onCommand(std::string_view name, int id, int notification) override;
-    void onClose() override;
+    void onEvent(forms::ControlId control, forms::Event event) override;
     void onDestroyed() override;
 
     std::string modelText() const override;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 namespace selmak::win32 {
 namespace {
@@ -74,11 +75,36 @@ ControlClass controlClass(const ControlRow &row)
     return { L"STATIC", 0, 0 };
 }
 
-bool isOption(const forms::WindowLayout &layout, std::string_view name)
+// What a control's notification is to the forms, if anything.
+std::optional<forms::Event> eventOf(ControlKind kind, int notification)
 {
-    return std::any_of(layout.controls.begin(), layout.controls.end(), [name](const ControlRow &r) {
-        return r.kind == ControlKind::Option && name == r.name;
-    });
+    using forms::Event;
+    switch (kind) {
+    case ControlKind::Button:
+    case ControlKind::Option:
+        if (notification == BN_CLICKED)
+            return Event::Click;
+        break;
+    case ControlKind::HotSpot:
+        // A double-click is one click and a STN_DBLCLK, which is no event.
+        if (notification == STN_CLICKED)
+            return Event::Click;
+        break;
+    case ControlKind::TextBox:
+        if (notification == EN_CHANGE)
+            return Event::Change;
+        break;
+    case ControlKind::List:
+        if (notification == LBN_SELCHANGE)
+            return Event::Click;
+        if (notification == LBN_DBLCLK)
+            return Event::DblClick;
+        break;
+    case ControlKind::Label:
+    case ControlKind::Picture:
+        break;
+    }
+    return std::nullopt;
 }
 
 // The picture's bitmap resource is named after the image file's stem: "images/about.jpg" is ABOUT.
@@ -150,18 +176,21 @@ UINT LayoutWindow::dpi() const
     return m_window ? m_dpiApi.windowDpi(m_window) : USER_DEFAULT_SCREEN_DPI;
 }
 
-HWND LayoutWindow::control(std::string_view name) const
+HWND LayoutWindow::control(forms::ControlId id) const
 {
-    for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
-        if (name == m_layout.controls[i].name)
-            return i < m_controls.size() ? m_controls[i] : nullptr;
-    }
-    return nullptr;
+    return id.index < m_controls.size() ? m_controls[id.index] : nullptr;
 }
 
-void LayoutWindow::onClose()
+void LayoutWindow::onMenuCommand(int) { }
+
+// The close box presses the cancel button, which closes the window as the form sees fit; a window
+// without one closes at once.
+void LayoutWindow::close()
 {
-    DestroyWindow(m_window);
+    if (const std::optional<forms::ControlId> cancel = forms::cancelButton(m_layout))
+        onEvent(*cancel, forms::Event::Click);
+    else
+        DestroyWindow(m_window);
 }
 
 std::optional<LRESULT> LayoutWindow::onOtherMessage(UINT, WPARAM, LPARAM)
@@ -181,11 +210,10 @@ void LayoutWindow::createControls(UINT dpi)
             style |= WS_VISIBLE;
         // Each control is a group of its own, but for the options that follow another option in
         // the tab order: the arrow keys move between those and go nowhere else.
-        const auto tab
-            = std::find_if(m_layout.tabOrder.begin(), m_layout.tabOrder.end(),
-                           [&row](const char *name) { return row.name == std::string_view(name); });
+        const auto tab = std::find(m_layout.tabOrder.begin(), m_layout.tabOrder.end(), row.id);
         const bool joinsGroup = row.kind == ControlKind::Option && tab != m_layout.tabOrder.begin()
-            && tab != m_layout.tabOrder.end() && isOption(m_layout, *(tab - 1));
+            && tab != m_layout.tabOrder.end()
+            && forms::rowOf(m_layout, *(tab - 1)).kind == ControlKind::Option;
         if (!joinsGroup)
             style |= WS_GROUP;
         const forms::PixelRect place = forms::toPixels(row.twips, static_cast<int>(dpi));
@@ -209,8 +237,8 @@ void LayoutWindow::createControls(UINT dpi)
 void LayoutWindow::orderForTabbing()
 {
     HWND previous = HWND_TOP;
-    for (const char *name : m_layout.tabOrder) {
-        const HWND child = control(name);
+    for (const forms::ControlId id : m_layout.tabOrder) {
+        const HWND child = control(id);
         SetWindowPos(child, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = child;
     }
@@ -331,24 +359,27 @@ void LayoutWindow::paintLines()
     EndPaint(m_window, &paint);
 }
 
-// Esc (IDCANCEL) presses the table's cancel button, where it has one.
+// Esc (IDCANCEL) presses the table's cancel button, and Enter (IDOK, when no button is the
+// default) its default button; a window without them ignores the keys.
 void LayoutWindow::dispatchCommand(WPARAM wParam)
 {
     const int id = LOWORD(wParam);
     const int notification = HIWORD(wParam);
-    if (id == IDCANCEL) {
-        for (const ControlRow &row : m_layout.controls) {
-            if (row.isCancel) {
-                onCommand(row.name, id, BN_CLICKED);
-                return;
-            }
-        }
+    if (id == IDCANCEL || id == IDOK) {
+        const std::optional<forms::ControlId> button
+            = id == IDCANCEL ? forms::cancelButton(m_layout) : forms::defaultButton(m_layout);
+        if (button)
+            onEvent(*button, forms::Event::Click);
+        return;
     }
     const int index = id - kFirstControlId;
-    if (index >= 0 && static_cast<std::size_t>(index) < m_layout.controls.size())
-        onCommand(m_layout.controls[static_cast<std::size_t>(index)].name, id, notification);
-    else
-        onCommand({}, id, notification);
+    if (index < 0 || static_cast<std::size_t>(index) >= m_layout.controls.size()) {
+        onMenuCommand(id);
+        return;
+    }
+    const ControlRow &row = m_layout.controls[static_cast<std::size_t>(index)];
+    if (const std::optional<forms::Event> event = eventOf(row.kind, notification))
+        onEvent(row.id, *event);
 }
 
 // What Enter presses, asked by IsDialogMessage: the push button that has the focus, else the
@@ -421,7 +452,7 @@ LRESULT LayoutWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
     case WM_CLOSE:
-        onClose();
+        close();
         return 0;
     default:
         if (const std::optional<LRESULT> handled = onOtherMessage(message, wParam, lParam))

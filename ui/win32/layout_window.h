@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "forms/events.h"
 #include "forms/layout.h"
 #include "ui/win32/dpi_api.h"
 #include "ui/win32/gdi_cache.h"
 
 #include <optional>
-#include <string_view>
 #include <vector>
 #include <windows.h>
 
@@ -23,8 +23,8 @@ public:
 
     HWND handle() const { return m_window; }
     UINT dpi() const;
-    // The control of the row with that name, or null.
-    HWND control(std::string_view name) const;
+    // The control of that row; null once the window is gone.
+    HWND control(forms::ControlId id) const;
     const forms::WindowLayout &layout() const { return m_layout; }
 
     // Every row's control identifier: rows are numbered from here in table order. None is IDOK or
@@ -44,10 +44,11 @@ protected:
     // Moves the window's top-left corner to (left, top), pushed inside the work area of the monitor
     // that `reference` is on, so that no part of it is off the screen.
     void moveOnto(HWND reference, LONG left, LONG top);
-    // A control's WM_COMMAND, by the name of its row; id is IDOK or IDCANCEL for Enter and Esc.
-    virtual void onCommand(std::string_view name, int id, int notification) = 0;
-    // The close box.
-    virtual void onClose();
+    // An event of a control, by the mouse, the keys or the system: Enter and Esc click the table's
+    // default and cancel buttons, and so does the close box its cancel button.
+    virtual void onEvent(forms::ControlId control, forms::Event event) = 0;
+    // A WM_COMMAND that no control sent: a menu's command or a shortcut key's.
+    virtual void onMenuCommand(int id);
     // The window is gone; nothing of the object is used by the window procedure afterwards.
     virtual void onDestroyed() = 0;
     // A message the layout does not handle itself (menus, system commands); nothing: the system's
@@ -69,6 +70,7 @@ private:
     LRESULT colourControl(HDC dc, HWND child);
     void paintLines();
     void dispatchCommand(WPARAM wParam);
+    void close();
     LRESULT defaultButton() const;
     void changeDpi(UINT dpi, const RECT &suggested);
     const forms::ControlRow *rowOf(HWND child) const;

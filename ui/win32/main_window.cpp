@@ -3,43 +3,15 @@
 
 #include "forms/main_layout.h"
 #include "ui/win32/application.h"
-#include "ui/win32/bound_controls.h"
 #include "ui/win32/text.h"
 
-#include <array>
 #include <string>
-#include <vector>
 #include <windowsx.h>
 
 namespace selmak::win32 {
 namespace {
 
-using forms::MainForm;
-
-// Which control's which notification runs which handler. Nothing else is handled.
-struct Handler
-{
-    std::string_view control;
-    int notification;
-    void (MainForm::*run)();
-};
-
-constexpr std::array kHandlers {
-    Handler { "optPower", BN_CLICKED, &MainForm::optPower_Click },
-    Handler { "optCurrent", BN_CLICKED, &MainForm::optCurrent_Click },
-    Handler { "txtPower", EN_CHANGE, &MainForm::txtPower_Change },
-    Handler { "txtCurrent", EN_CHANGE, &MainForm::txtCurrent_Change },
-    Handler { "cmbChoose", BN_CLICKED, &MainForm::cmbChoose_Click },
-    Handler { "cmbAbout", BN_CLICKED, &MainForm::cmbAbout_Click },
-    Handler { "exit", BN_CLICKED, &MainForm::exit_Click },
-    Handler { "back", BN_CLICKED, &MainForm::back_Click },
-    Handler { "far", BN_CLICKED, &MainForm::far_Click },
-    Handler { "Hide", STN_CLICKED, &MainForm::Hide_Click },
-};
-
-// The controls bound by name besides those of the handlers and the result labels.
-constexpr std::array<std::string_view, 6> kAlsoBound { "txtPower",  "txtCurrent", "optPower",
-                                                       "cmbChoose", "back",       "far" };
+using forms::MainControl;
 
 // The find command, with its shortcut in the menu's shortcut column.
 constexpr const wchar_t *kFindItem = L"Поиск по модели...\tCtrl+F";
@@ -54,16 +26,6 @@ MainWindow::MainWindow(Application &application, Notifier notifier, const DpiApi
       m_application(application),
       m_notifier(std::move(notifier))
 { }
-
-void MainWindow::requireBoundControls()
-{
-    std::vector<std::string_view> names(kAlsoBound.begin(), kAlsoBound.end());
-    for (const Handler &handler : kHandlers)
-        names.push_back(handler.control);
-    for (const ColumnInfo &info : kColumns)
-        names.push_back(info.resultLabel);
-    requireControls(forms::mainLayout(), names);
-}
 
 void MainWindow::load()
 {
@@ -85,23 +47,17 @@ void MainWindow::load()
     m_form.Form_Load();
 }
 
-// The menus' and the shortcut keys' commands come with no control's name.
-void MainWindow::onCommand(std::string_view name, int id, int notification)
+void MainWindow::onEvent(forms::ControlId control, forms::Event event)
 {
-    if (name.empty() && id == kFindCommand) {
+    forms::dispatch(m_form, forms::MainForm::events(), control, event);
+}
+
+void MainWindow::onMenuCommand(int id)
+{
+    if (id == kFindCommand)
         m_application.showFind();
-        return;
-    }
-    if (name.empty() && id == kAboutCommand) {
+    else if (id == kAboutCommand)
         m_form.cmbAbout_Click();
-        return;
-    }
-    for (const Handler &handler : kHandlers) {
-        if (handler.control == name && handler.notification == notification) {
-            (m_form.*handler.run)();
-            return;
-        }
-    }
 }
 
 std::optional<LRESULT> MainWindow::onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -146,7 +102,7 @@ void MainWindow::onDestroyed()
 
 HWND MainWindow::box(forms::Box which) const
 {
-    return control(which == forms::Box::Power ? "txtPower" : "txtCurrent");
+    return control(which == forms::Box::Power ? MainControl::txtPower : MainControl::txtCurrent);
 }
 
 std::string MainWindow::boxText(forms::Box which) const
@@ -170,17 +126,17 @@ void MainWindow::setBoxEnabled(forms::Box which, bool enabled)
 
 bool MainWindow::isPowerOptionSelected() const
 {
-    return SendMessageW(control("optPower"), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(control(MainControl::optPower), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void MainWindow::enableChoose()
 {
-    EnableWindow(control("cmbChoose"), TRUE);
+    EnableWindow(control(MainControl::cmbChoose), TRUE);
 }
 
 void MainWindow::setResult(Column column, std::string_view text)
 {
-    SetWindowTextW(control(columnInfo(column).resultLabel), widen(text).c_str());
+    SetWindowTextW(control(forms::resultLabel(column)), widen(text).c_str());
 }
 
 void MainWindow::showWarning(std::string_view text)
@@ -190,8 +146,8 @@ void MainWindow::showWarning(std::string_view text)
 
 void MainWindow::showStepButtons()
 {
-    ShowWindow(control("back"), SW_SHOWNA);
-    ShowWindow(control("far"), SW_SHOWNA);
+    ShowWindow(control(MainControl::back), SW_SHOWNA);
+    ShowWindow(control(MainControl::far_), SW_SHOWNA);
 }
 
 void MainWindow::showAbout()

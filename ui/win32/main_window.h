@@ -11,14 +11,12 @@ namespace selmak::win32 {
 class Application;
 
 // The main window "Подбор контакторов": the layout table's controls, each event handed to the
-// form's handler of the same name, the form's requests carried out on the controls.
+// form's handler that its table names, the form's requests carried out on the controls.
 class MainWindow final : public LayoutWindow, private forms::MainView
 {
 public:
     MainWindow(Application &application, Notifier notifier, const DpiApi &dpiApi);
 
-    // Stops the program when a control the window binds is not in its layout.
-    static void requireBoundControls();
     // Makes the window and runs Form_Load; the window is not yet shown.
     void load();
     const forms::MainForm &form() const { return m_form; }
@@ -30,7 +28,8 @@ public:
     static constexpr int kAboutCommand = 0x0110;
 
 private:
-    void onCommand(std::string_view name, int id, int notification) override;
+    void onEvent(forms::ControlId control, forms::Event event) override;
+    void onMenuCommand(int id) override;
     void onDestroyed() override;
     std::optional<LRESULT> onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void showContextMenu(LPARAM at);
