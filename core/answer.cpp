@@ -142,7 +142,10 @@ Outcome outcomeOf(const ModelHit &hit, Outcome line)
 {
     if (hit.frame == nullptr || hit.step != kNoStep)
         return line;
-    return hit.frame->powerText.empty() ? Outcome::NoPublishedPower : Outcome::BelowSmallestStep;
+    if (!isRated(*hit.frame))
+        return hit.frame->currentText.empty() ? Outcome::RatingNotConfirmed
+                                              : Outcome::NoPublishedPower;
+    return Outcome::BelowSmallestStep;
 }
 
 std::vector<ModelHit> Answer::rated() const

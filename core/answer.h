@@ -22,6 +22,7 @@ enum class Outcome {
     NoModel, // no catalogue model begins the code
     BelowSmallestStep, // a frame whose AC-3 power at 400 V is below the smallest step's
     NoPublishedPower, // a frame whose maker gives its AC-3 current but no power at 400 V
+    RatingNotConfirmed, // a frame listed without its rating: no source gives it yet
     OutOfRange, // a power or current outside the catalogue's range
     LineTooLong, // a list's line too long to keep: not looked up
     NoSuchColumn, // a bill's row without the column the query is taken from

@@ -16,6 +16,7 @@ inline constexpr int kNoStep = 0;
 enum class HitOrigin {
     Catalogue, // a model of the catalogue's cell
     TodayRange, // a frame of a range sold today
+    Discontinued, // a frame of a range its maker has discontinued
     Series, // another frame of the series that the catalogue names
 };
 
@@ -33,9 +34,15 @@ struct ModelHit
 
     HitOrigin origin() const
     {
-        if (frame == nullptr)
-            return HitOrigin::Catalogue;
-        return frame->kind == FrameKind::Today ? HitOrigin::TodayRange : HitOrigin::Series;
+        switch (frame == nullptr ? FrameKind::Series : frame->kind) {
+        case FrameKind::Today:
+            return HitOrigin::TodayRange;
+        case FrameKind::Discontinued:
+            return HitOrigin::Discontinued;
+        case FrameKind::Series:
+            break;
+        }
+        return frame == nullptr ? HitOrigin::Catalogue : HitOrigin::Series;
     }
 
     bool operator==(const ModelHit &) const = default;
@@ -63,6 +70,10 @@ struct ModelSearch
 // beats one that does not, and then the longer wins: "DILM15-01" is DILM15, not DILM150;
 // "A95-30-11" is A95, not A9. Every cell or frame of that model is a hit, one per step and
 // maker.
+// A code is also read as a whole order code (core/order_codes.h): where that reading explains the
+// whole code by another frame ("LC1D50AP7" is LC1D50A, not the catalogue's LC1D50), or where no
+// model begins the code but a frame's other spelling does ("DILMC17-10", "KKM11-009-230-10",
+// "КМИ-11211"), the hits are that frame's.
 ModelSearch findModel(std::string_view text);
 
 } // namespace selmak

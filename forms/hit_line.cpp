@@ -27,9 +27,13 @@ std::string frameLine(const ModelHit &hit, const TodayFrame &frame)
 {
     std::string line(frame.brand);
     line.append("  ").append(hit.model).append(" (").append(frame.range);
-    line.append(frame.kind == FrameKind::Today ? ", сегодня)" : ", серия каталога)");
+    line.append(frame.kind == FrameKind::Today              ? ", сегодня)"
+                    : frame.kind == FrameKind::Discontinued ? ", снят с производства)"
+                                                            : ", серия каталога)");
     const Outcome outcome = outcomeOf(hit, Outcome::Found);
-    if (outcome == Outcome::NoPublishedPower)
+    if (outcome == Outcome::RatingNotConfirmed)
+        line.append("  —  ").append(outcomeText(outcome));
+    else if (outcome == Outcome::NoPublishedPower)
         line.append("  —  ").append(frame.currentText).append(" А, ").append(outcomeText(outcome));
     else if (outcome == Outcome::BelowSmallestStep)
         line.append("  —  ")

@@ -18,6 +18,10 @@ std::string todayLine(int step)
         if (const TodayFrame *frame = todayFrame(info.column, step)) {
             models.append(models.empty() ? "" : ", ").append(frame->brand).append(" ");
             models.append(frame->model);
+            if (!isRated(*frame))
+                models.append(" (номинал не подтверждён)");
+            if (frame->kind == FrameKind::Discontinued)
+                models.append(" (снят с производства)");
         } else {
             none.append(none.empty() ? "" : ", ").append(info.heading);
         }

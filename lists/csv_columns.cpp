@@ -118,6 +118,8 @@ std::string_view outcomeValue(Outcome outcome)
         return "below the smallest step";
     case Outcome::NoPublishedPower:
         return "its maker gives no AC-3 power at 400 V";
+    case Outcome::RatingNotConfirmed:
+        return "its rating is not confirmed";
     case Outcome::OutOfRange:
         return "outside the catalogue's range";
     case Outcome::LineTooLong:

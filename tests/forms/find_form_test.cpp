@@ -82,6 +82,7 @@ constexpr const char *kBelowToday
     = "Siemens  3RT2015 (SIRIUS 3RT2, сегодня)  —  3 кВт, 7 А: меньше наименьшей ступени";
 constexpr const char *kNoPower
     = "IEK  КМИ-10910 (КМИ, сегодня)  —  9 А, мощность при 400 В не указана";
+constexpr const char *kUnrated = "ABB  AF38 (AF, сегодня)  —  номинал не подтверждён";
 constexpr const char *kBelowSeries
     = "Siemens  3RT1015 (SIRIUS 3RT1, серия каталога)  —  3 кВт, 7 А: меньше наименьшей ступени";
 
@@ -112,6 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "Найдено моделей: 1" },
         // IEK publishes only the current of its КМИ frames.
         Query { "frame_with_no_power", "КМИ-10910", 1, kNoPower, kNoPower, "Найдено моделей: 1" },
+        Query { "frame_without_a_rating", "AF38Z-30-00K-22", 1, kUnrated, kUnrated,
+                "Найдено моделей: 1" },
         Query { "unknown", "XYZ-1", 0, "", "", kNoModel },
         Query { "only_separators", " -/. \t", 0, "", "", kNoSymbols },
         Query { "control_characters_around", "\tLC1D18\r\n", 2, kStep3, kStep4,
