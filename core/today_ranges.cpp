@@ -50,10 +50,9 @@ bool ratingUnknown(const TodayFrame &frame)
     return frame.powerText.empty() && frame.currentText.empty();
 }
 
-// The powers between which an unrated frame's rating must lie (above `low`, up to `high`):
-// above the rated frame its range lists before it, and up to the next larger rated frame of the
-// maker's column; first in its range, up to the rated frame after it there. Nothing where no
-// frame bounds it from above.
+// The powers between which an unrated frame's rating must lie: above the rated frame its range
+// lists before it, and up to the next larger rated frame of the maker's column; first in its
+// range, up to the rated frame after it there. Nothing where no frame bounds it from above.
 std::optional<std::pair<double, double>> boundsOf(std::span<const TodayFrame> frames,
                                                   const TodayFrame &unrated)
 {
@@ -82,7 +81,8 @@ std::optional<std::pair<double, double>> boundsOf(std::span<const TodayFrame> fr
 }
 
 // The first unrated frame of one kind in the column whose rating may be the step's: the
-// smallest rated frame that reaches the step would pass over it.
+// smallest rated frame that reaches the step would pass over it. A step that the upper bound's
+// own power is passes over nothing: that frame is the step's size, not an oversized one.
 const TodayFrame *unratedFor(std::span<const TodayFrame> frames, Column maker, FrameKind kind,
                              double power)
 {
@@ -90,7 +90,7 @@ const TodayFrame *unratedFor(std::span<const TodayFrame> frames, Column maker, F
         if (frame.column != maker || frame.kind != kind || !ratingUnknown(frame))
             continue;
         const auto bounds = boundsOf(frames, frame);
-        if (bounds && bounds->first < power && power <= bounds->second)
+        if (bounds && bounds->first < power && power < bounds->second)
             return &frame;
     }
     return nullptr;
