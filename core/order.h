@@ -2,8 +2,10 @@
 #pragma once
 
 #include "core/order_data.h"
+#include "core/plain_decimal.h"
 #include "core/today_data.h"
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -55,10 +57,77 @@ struct Order
     bool whole = false; // every character of the code is explained by a rule
 };
 
-// The rows read; nothing where a row is malformed (the tests name such rows).
-std::optional<Coil> readCoil(const CoilRow &row);
-std::optional<Contacts> readContacts(const AuxiliaryRow &row);
-std::optional<Terminals> readTerminals(std::string_view text);
+// The rows read; nothing where a row is malformed (the tests name such rows). Constant, so that
+// the build can read them.
+constexpr std::optional<Coil> readCoil(const CoilRow &row)
+{
+    Coil coil { CoilKind::Ac, Frequency::None, 0, 0, false, row.volts };
+    if (row.kind == "AC")
+        coil.kind = CoilKind::Ac;
+    else if (row.kind == "DC")
+        coil.kind = CoilKind::Dc;
+    else if (row.kind == "AC/DC")
+        coil.kind = CoilKind::AcDc;
+    else
+        return std::nullopt;
+
+    if (row.hz == "50")
+        coil.hz = Frequency::Hz50;
+    else if (row.hz == "60")
+        coil.hz = Frequency::Hz60;
+    else if (row.hz == "50/60")
+        coil.hz = Frequency::Hz50And60;
+    else if (!row.hz.empty())
+        return std::nullopt;
+    // An AC coil works at a stated frequency; a DC coil at none.
+    if ((coil.kind == CoilKind::Ac && coil.hz == Frequency::None)
+        || (coil.kind == CoilKind::Dc && coil.hz != Frequency::None))
+        return std::nullopt;
+
+    const std::size_t split = row.volts.find_first_of("-/");
+    coil.dual = split != std::string_view::npos && row.volts[split] == '/';
+    const auto low = readPlainDecimal(row.volts.substr(0, split));
+    const auto high
+        = split == std::string_view::npos ? low : readPlainDecimal(row.volts.substr(split + 1));
+    if (!low || !high)
+        return std::nullopt;
+    coil.low = *low;
+    coil.high = *high;
+    // A range runs upwards; a dual rating is an AC coil's pair at 50 and 60 Hz.
+    if ((!coil.dual && coil.low > coil.high)
+        || (coil.dual && (coil.kind != CoilKind::Ac || coil.hz != Frequency::Hz50And60)))
+        return std::nullopt;
+    return coil;
+}
+
+// A count of contacts: one or two digits.
+constexpr std::optional<int> readCount(std::string_view text)
+{
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (text.empty() || text.size() > 2 || !digit(text[0]) || (text.size() == 2 && !digit(text[1])))
+        return std::nullopt;
+    return text.size() == 1 ? text[0] - '0' : (text[0] - '0') * 10 + (text[1] - '0');
+}
+
+constexpr std::optional<Contacts> readContacts(const AuxiliaryRow &row)
+{
+    const auto no = readCount(row.no);
+    const auto nc = readCount(row.nc);
+    if (!no || !nc)
+        return std::nullopt;
+    return Contacts { *no, *nc };
+}
+
+constexpr std::optional<Terminals> readTerminals(std::string_view text)
+{
+    if (text == "screw")
+        return Terminals::Screw;
+    if (text == "spring")
+        return Terminals::Spring;
+    if (text == "ring")
+        return Terminals::Ring;
+    return std::nullopt;
+}
 
 // Whether a coil serves wherever the wanted one does: at each frequency the wanted coil works at
 // (and on DC), the offered one works over at least the wanted voltages. An AC/DC coil serves AC
