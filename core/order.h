@@ -57,8 +57,7 @@ struct Order
     bool whole = false; // every character of the code is explained by a rule
 };
 
-// The rows read; nothing where a row is malformed (the tests name such rows). Constant, so that
-// the build can read them.
+// The rows read; nothing where a row is malformed (the build refuses such rows in data/).
 constexpr std::optional<Coil> readCoil(const CoilRow &row)
 {
     Coil coil { CoilKind::Ac, Frequency::None, 0, 0, false, row.volts };
