@@ -50,24 +50,29 @@ constexpr std::string_view modelOf(const TodayRow &frame)
     return frame.model;
 }
 
+// A refusal of a row of its file.
+template<class Row>
+constexpr DataFault faultAt(const Row &row, std::string_view what, std::string_view value = {},
+                            int earlier = 0)
+{
+    return DataFault { Row::kPath, row.line, what, value, earlier };
+}
+
 constexpr std::optional<DataFault> checkSources(std::span<const SourceRow> sources)
 {
     const TextIndex ids(sources, idOf);
     for (std::size_t i = 0; i < sources.size(); ++i) {
         const SourceRow &row = sources[i];
-        const auto fault
-            = [&row](std::string_view what, std::string_view value = {}, int earlier = 0) {
-                  return DataFault { SourceRow::kPath, row.line, what, value, earlier };
-              };
         if (!isSourceId(row.id))
-            return fault("the id `{}` must be letters, digits, `.`, `_` or `-`", row.id);
+            return faultAt(row, "the id `{}` must be letters, digits, `.`, `_` or `-`", row.id);
         if (const std::size_t first = ids.find(row.id); first < i)
-            return fault("the id `{}` is defined twice, first on line {line}", row.id,
-                         sources[first].line);
+            return faultAt(row, "the id `{}` is defined twice, first on line {line}", row.id,
+                           sources[first].line);
         if (row.maker.empty() || row.title.empty() || row.edition.empty())
-            return fault("maker, title and edition (a number, date or year) are needed");
+            return faultAt(row, "maker, title and edition (a number, date or year) are needed");
         if (!isAddress(row.address))
-            return fault("the address `{}` must be a public http or https address", row.address);
+            return faultAt(row, "the address `{}` must be a public http or https address",
+                           row.address);
     }
     return std::nullopt;
 }
@@ -91,32 +96,31 @@ constexpr std::optional<DataFault> checkToday(std::span<const TodayRow> frames,
     const TextIndex models(frames, modelOf);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const TodayRow &row = frames[i];
-        const auto fault
-            = [&row](std::string_view what, std::string_view value = {}, int earlier = 0) {
-                  return DataFault { TodayRow::kPath, row.line, what, value, earlier };
-              };
         if (!makerCaptioned(row.column))
-            return fault("unknown column `{}`: name a maker as the window captions it", row.column);
+            return faultAt(row, "unknown column `{}`: name a maker as the window captions it",
+                           row.column);
         if (row.brand.empty() || row.range.empty() || row.model.empty())
-            return fault("brand, range and model are needed");
+            return faultAt(row, "brand, range and model are needed");
         if (row.model == "---")
-            return fault("a column without a range today has no line, not `---`");
+            return faultAt(row, "a column without a range today has no line, not `---`");
         if (!frameKindNamed(row.kind))
-            return fault("unknown kind `{}` (today, discontinued or series)", row.kind);
+            return faultAt(row, "unknown kind `{}` (today, discontinued or series)", row.kind);
         // A maker may publish a frame's current without its power (IEK's КМИ), or, for a frame
         // of a range whose rating is not yet sourced, neither.
         if (!row.kw.empty() && !readPlainDecimal(row.kw))
-            return fault("the power (kw) `{}` must be a positive decimal such as 7.5", row.kw);
+            return faultAt(row, "the power (kw) `{}` must be a positive decimal such as 7.5",
+                           row.kw);
         if ((!row.kw.empty() || !row.a.empty()) && !readPlainDecimal(row.a))
-            return fault("the current (a) `{}` must be a positive decimal such as 7.5", row.a);
+            return faultAt(row, "the current (a) `{}` must be a positive decimal such as 7.5",
+                           row.a);
         if (row.source.empty())
-            return fault("no source: every range needs one, from data/sources.csv");
+            return faultAt(row, "no source: every range needs one, from data/sources.csv");
         if (ids.find(row.source) == ids.npos)
-            return fault("the source `{}` is not defined in data/sources.csv", row.source);
+            return faultAt(row, "the source `{}` is not defined in data/sources.csv", row.source);
         for (std::size_t j = models.find(row.model); j < i; j = models.find(row.model, j + 1)) {
             if (frames[j].column == row.column)
-                return fault("`{}` is listed twice in its column, first on line {line}", row.model,
-                             frames[j].line);
+                return faultAt(row, "`{}` is listed twice in its column, first on line {line}",
+                               row.model, frames[j].line);
         }
         // The rated frame listed before it in its range.
         for (std::size_t j = i; j-- > 0 && !row.kw.empty();) {
@@ -125,9 +129,11 @@ constexpr std::optional<DataFault> checkToday(std::span<const TodayRow> frames,
                 || below.kw.empty())
                 continue;
             if (!ratedAbove(row, below))
-                return fault("`{}` is not rated above the frame of line {line}: a range runs from "
-                             "its smallest frame to its largest",
-                             row.model, below.line);
+                return faultAt(
+                    row,
+                    "`{}` is not rated above the frame of line {line}: a range runs from "
+                    "its smallest frame to its largest",
+                    row.model, below.line);
             break;
         }
     }
@@ -139,44 +145,39 @@ constexpr std::optional<DataFault> ruleFault(const CodeFormRow &row)
 {
     const auto form = readForm(row.form);
     if (!form)
-        return DataFault { CodeFormRow::kPath, row.line,
-                           "the form `{}` does not read: see data/README.md", row.form };
+        return faultAt(row, "the form `{}` does not read: see data/README.md", row.form);
     if (!row.terminals.empty() && !readTerminals(row.terminals))
-        return DataFault { CodeFormRow::kPath, row.line,
-                           "unknown terminals `{}` (screw, spring or ring)", row.terminals };
+        return faultAt(row, "unknown terminals `{}` (screw, spring or ring)", row.terminals);
     if (!form->has(Slot::Frame)
         && (row.frames == "*" || row.frames.find(' ') != std::string_view::npos))
-        return DataFault { CodeFormRow::kPath, row.line,
-                           "a form that spells its frame itself names one frame, not `{}`",
-                           row.frames };
+        return faultAt(row, "a form that spells its frame itself names one frame, not `{}`",
+                       row.frames);
     return std::nullopt;
 }
 
 constexpr std::optional<DataFault> ruleFault(const CoilRow &row)
 {
     if (row.code.empty() || !readCoil(row))
-        return DataFault { CoilRow::kPath, row.line,
-                           "the coil `{}` does not read: a code, the kind AC, DC or AC/DC, the "
-                           "volts as 230, 100-250 or 220/240, and the hz as 50, 60 or 50/60 "
-                           "(none for DC)",
-                           row.code };
+        return faultAt(row,
+                       "the coil `{}` does not read: a code, the kind AC, DC or AC/DC, the "
+                       "volts as 230, 100-250 or 220/240, and the hz as 50, 60 or 50/60 "
+                       "(none for DC)",
+                       row.code);
     return std::nullopt;
 }
 
 constexpr std::optional<DataFault> ruleFault(const AuxiliaryRow &row)
 {
     if (!readContacts(row))
-        return DataFault { AuxiliaryRow::kPath, row.line,
-                           "the contacts of `{}` do not read: no and nc are counts such as 0 or 1",
-                           row.code };
+        return faultAt(row, "the contacts of `{}` do not read: no and nc are counts such as 0 or 1",
+                       row.code);
     return std::nullopt;
 }
 
 constexpr std::optional<DataFault> ruleFault(const TerminalRow &row)
 {
     if (!readTerminals(row.terminals))
-        return DataFault { TerminalRow::kPath, row.line,
-                           "unknown terminals `{}` (screw, spring or ring)", row.terminals };
+        return faultAt(row, "unknown terminals `{}` (screw, spring or ring)", row.terminals);
     return std::nullopt;
 }
 
@@ -197,20 +198,17 @@ constexpr std::optional<DataFault> checkRules(std::span<const Rule> rules,
         return i != models.npos;
     };
     for (const Rule &row : rules) {
-        const auto fault = [&row](std::string_view what, std::string_view value) {
-            return DataFault { Rule::kPath, row.line, what, value };
-        };
         if (const auto own = ruleFault(row))
             return own;
         if (ids.find(row.source) == ids.npos)
-            return fault("the source `{}` is not defined in data/sources.csv", row.source);
+            return faultAt(row, "the source `{}` is not defined in data/sources.csv", row.source);
         if (ranges.find(row.range) == ranges.npos)
-            return fault("no range `{}` in data/today.csv", row.range);
+            return faultAt(row, "no range `{}` in data/today.csv", row.range);
         for (std::string_view names = row.frames; names != "*";) {
             const std::size_t blank = names.find(' ');
             const std::string_view name = names.substr(0, blank);
             if (!frameOfRange(row.range, name))
-                return fault("no frame `{}` of the range in data/today.csv", name);
+                return faultAt(row, "no frame `{}` of the range in data/today.csv", name);
             if (blank == std::string_view::npos)
                 break;
             names.remove_prefix(blank + 1);
