@@ -100,7 +100,7 @@ constexpr std::optional<Coil> readCoil(const CoilRow &row)
 }
 
 // A count of contacts: one or two digits.
-constexpr std::optional<int> readCount(std::string_view text)
+constexpr std::optional<int> readContactCount(std::string_view text)
 {
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (text.empty() || text.size() > 2 || !digit(text[0]) || (text.size() == 2 && !digit(text[1])))
@@ -110,8 +110,8 @@ constexpr std::optional<int> readCount(std::string_view text)
 
 constexpr std::optional<Contacts> readContacts(const AuxiliaryRow &row)
 {
-    const auto no = readCount(row.no);
-    const auto nc = readCount(row.nc);
+    const auto no = readContactCount(row.no);
+    const auto nc = readContactCount(row.nc);
     if (!no || !nc)
         return std::nullopt;
     return Contacts { *no, *nc };
