@@ -148,6 +148,13 @@ Outcome outcomeOf(const ModelHit &hit, Outcome line)
     return Outcome::BelowSmallestStep;
 }
 
+bool isFrameOf(const ModelHit &hit, const Order &order)
+{
+    if (order.frame == nullptr || hit.frame != nullptr)
+        return hit.frame != nullptr && hit.frame == order.frame;
+    return hit.maker == order.frame->column && modelKey(hit.model) == modelKey(order.frame->model);
+}
+
 std::vector<ModelHit> Answer::rated() const
 {
     if (hits.size() < 2)

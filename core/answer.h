@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/model_finder.h"
+#include "core/order.h"
 
 #include <optional>
 #include <span>
@@ -60,6 +61,11 @@ Answer answer(std::string_view text, std::optional<QueryKind> kind = std::nullop
 
 // What one hit says: Found, Candidate, or why a frame has no step.
 Outcome outcomeOf(const ModelHit &hit, Outcome line);
+
+// Whether a hit is the frame a code was read as (core/order_codes.h): the frame itself, or the
+// catalogue's model of its name in its column. A code's other hits (a model of the same name in
+// another maker's column) are not what the reading speaks of.
+bool isFrameOf(const ModelHit &hit, const Order &order);
 
 // Whether a line with this outcome found what it asked for: a step, and not a mere beginning.
 constexpr bool isFound(Outcome outcome)
