@@ -5,6 +5,7 @@
 // is written is valid.
 #include "cli/json_writer.h"
 #include "cli/text_writer.h"
+#include "core/order_codes.h"
 #include "core/utf8.h"
 #include "lists/bill_writer.h"
 #include "lists/csv_split.h"
@@ -26,7 +27,9 @@ void checkWriters(std::string_view query)
 {
     const Answer found = answer(query);
     const std::vector<ModelHit> hits = found.rated();
-    const lists::AnswerRow row { query, found.kind, found.outcome, hits };
+    const Order order = decodeOrder(query);
+    const lists::AnswerRow row { query, found.kind, found.outcome, hits,
+                                 order.frame != nullptr ? &order : nullptr };
     const std::vector<Column> makers { Column::Abb, Column::Iek };
     std::string json;
     cli::JsonWriter(makers).appendRow(json, row);
