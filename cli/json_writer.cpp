@@ -20,9 +20,9 @@ struct Context
     const ModelHit *hit; // none for a line that found nothing
     JsonWriter &writer;
 
+    const Order *order; // what the code reads as, where the hit is its frame
+
     bool stepped() const { return hit != nullptr && hit->step != kNoStep; }
-    // What the code reads as, where the hit is its frame.
-    const Order *order() const { return hit != nullptr ? lists::orderOf(row, *hit) : nullptr; }
 };
 
 void appendTextOrNull(std::string &out, std::string_view text)
@@ -140,16 +140,12 @@ void appendOrder(std::string &out, const Order *order)
 
 // Each maker's whole code of today for the order (null where none is written) or, with `lacks`,
 // the auxiliary contacts that each written code lacks, for the makers whose code lacks any.
-void appendTodayCodes(std::string &out, const Context &c, bool lacks)
+void appendTodayCodes(std::string &out, std::span<const Column> makers, int step,
+                      const Order &order, bool lacks)
 {
-    const Order *order = c.stepped() ? c.order() : nullptr;
-    if (order == nullptr) {
-        out.append("null");
-        return;
-    }
     char open = '{';
-    for (const Column maker : c.writer.makers()) {
-        const TodayCode code = todayCode(maker, c.hit->step, *order);
+    for (const Column maker : makers) {
+        const TodayCode code = todayCode(maker, step, order);
         const bool written = code.outcome == TodayCodeOutcome::Written;
         if (lacks && !(written && (code.missing.no > 0 || code.missing.nc > 0)))
             continue;
@@ -206,7 +202,7 @@ constexpr std::array<JsonKey, 13> kKeys { {
           appendRange(out, c.hit->frame);
           out.push_back('}');
       } },
-    { "order", [](std::string &out, const Context &c) { appendOrder(out, c.order()); } },
+    { "order", [](std::string &out, const Context &c) { appendOrder(out, c.order); } },
     { "power_kw", [](std::string &out, const Context &c) { appendRating(out, c, Column::Power); } },
     { "current_a",
       [](std::string &out, const Context &c) { appendRating(out, c, Column::Current); } },
@@ -222,9 +218,14 @@ constexpr std::array<JsonKey, 13> kKeys { {
       [](std::string &out, const Context &c) {
           out.append(c.stepped() ? c.writer.makersAt(c.hit->step, JsonWriter::Unrated) : "null");
       } },
-    { "today_code", [](std::string &out, const Context &c) { appendTodayCodes(out, c, false); } },
+    { "today_code",
+      [](std::string &out, const Context &c) {
+          out.append(c.stepped() && c.order ? c.writer.codesAt(c.hit->step, *c.order)[0] : "null");
+      } },
     { "today_code_lacks",
-      [](std::string &out, const Context &c) { appendTodayCodes(out, c, true); } },
+      [](std::string &out, const Context &c) {
+          out.append(c.stepped() && c.order ? c.writer.codesAt(c.hit->step, *c.order)[1] : "null");
+      } },
     { "error",
       [](std::string &out, const Context &c) {
           appendTextOrNull(out,
@@ -305,10 +306,21 @@ const std::string &JsonWriter::makersAt(int step, Makers what)
     return text;
 }
 
+const std::array<std::string, 2> &JsonWriter::codesAt(int step, const Order &order)
+{
+    std::array<std::string, 2> &codes = m_codesAt.at(std::uint32_t { 1 } << step, order);
+    if (codes[0].empty()) {
+        appendTodayCodes(codes[0], m_makers, step, order, false);
+        appendTodayCodes(codes[1], m_makers, step, order, true);
+    }
+    return codes;
+}
+
 void JsonWriter::appendRow(std::string &out, const lists::AnswerRow &row)
 {
     const auto object = [&](const ModelHit *hit) {
-        const Context context { row, hit, *this };
+        const Context context { row, hit, *this,
+                                hit != nullptr ? lists::orderOf(row, *hit) : nullptr };
         char open = '{';
         for (const JsonKey &key : kKeys) {
             out.push_back(open);

@@ -29,11 +29,13 @@ public:
     enum Makers { Models, Today, Unrated };
     // The makers' values of a step, made once: the same for every line at that step.
     const std::string &makersAt(int step, Makers what);
-    std::span<const Column> makers() const { return m_makers; }
+    // The values of today_code and today_code_lacks at a step, made once for each order.
+    const std::array<std::string, 2> &codesAt(int step, const Order &order);
 
 private:
     std::span<const Column> m_makers;
     std::array<std::string, 3 * 20> m_makersAt;
+    lists::OrderCache<std::array<std::string, 2>> m_codesAt;
 };
 
 // Appends text as a JSON string, quotes and escapes and all.

@@ -3,7 +3,6 @@
 
 #include "cli/json_writer.h"
 #include "cli/text_writer.h"
-#include "core/order_codes.h"
 #include "forms/hit_line.h"
 #include "forms/outcome_text.h"
 #include "lists/bill_writer.h"
@@ -128,13 +127,11 @@ struct Viewed
     Order order;
 };
 
-// A line's answer as a row, kept in `viewed`. A code is read as an order only where it found a
-// frame that the reading may speak of.
+// A line's answer as a row, kept in `viewed`.
 AnswerRow rowOf(std::string_view query, const Answer &found, Viewed &viewed)
 {
     viewed.hits = found.rated();
-    viewed.order
-        = found.kind == QueryKind::Model && !viewed.hits.empty() ? decodeOrder(query) : Order {};
+    viewed.order = found.order;
     return { query, found.kind, found.outcome, viewed.hits,
              viewed.order.frame != nullptr ? &viewed.order : nullptr };
 }

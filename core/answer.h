@@ -47,6 +47,9 @@ struct Answer
     // A number's step as one hit in the column of its quantity (Column::Power or Column::Current,
     // no model); a code's hits as findModel gives them, every cell and frame it names.
     std::vector<ModelHit> hits;
+    // A code read as a whole order code (core/order_codes.h): its frame, coil, contacts and
+    // terminals, where a hit is that frame (isFrameOf). No frame for a number.
+    Order order {};
 
     // The hits a list's row answers with: as `hits`, but a catalogue model that stands at several
     // steps only at the step its own AC-3 rating gives, where today's data knows the frame

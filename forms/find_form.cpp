@@ -2,7 +2,6 @@
 #include "forms/find_form.h"
 
 #include "core/answer.h"
-#include "core/order_codes.h"
 #include "forms/find_layout.h"
 #include "forms/find_view.h"
 #include "forms/hit_line.h"
@@ -63,7 +62,7 @@ void FindForm::txtModel_Change()
 {
     const std::string text = m_view.modelText();
     const Answer found = answer(text, QueryKind::Model);
-    m_order = found.hits.empty() ? Order {} : decodeOrder(text);
+    m_order = found.order;
     const bool shown = showsOrder(text, m_order);
     std::vector<std::string> lines;
     lines.reserve(found.hits.size());

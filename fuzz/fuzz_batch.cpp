@@ -5,7 +5,6 @@
 // is written is valid.
 #include "cli/json_writer.h"
 #include "cli/text_writer.h"
-#include "core/order_codes.h"
 #include "core/utf8.h"
 #include "lists/bill_writer.h"
 #include "lists/csv_split.h"
@@ -27,9 +26,8 @@ void checkWriters(std::string_view query)
 {
     const Answer found = answer(query);
     const std::vector<ModelHit> hits = found.rated();
-    const Order order = decodeOrder(query);
     const lists::AnswerRow row { query, found.kind, found.outcome, hits,
-                                 order.frame != nullptr ? &order : nullptr };
+                                 found.order.frame != nullptr ? &found.order : nullptr };
     const std::vector<Column> makers { Column::Abb, Column::Iek };
     std::string json;
     cli::JsonWriter(makers).appendRow(json, row);

@@ -51,8 +51,7 @@ void todayCodeCell(std::string &out, const ModelHit *hit, const AnswerRow &row, 
     }
 }
 
-// The one table of columns; a maker's columns stand together, those that depend on the line's
-// own code (decoded) after those that depend on its steps alone.
+// The one table of columns; a maker's columns stand together.
 constexpr std::array<CsvColumn, 10> kColumns { {
     { "step", false,
       [](std::string &out, const ModelHit *hit, const AnswerRow &, Column) {
@@ -91,22 +90,12 @@ constexpr std::array<CsvColumn, 10> kColumns { {
           if (stepped(hit))
               out.append(todayModel(maker, hit->step));
       } },
-    { " today code", true, todayCodeCell, true },
+    { " today code", true, todayCodeCell },
     { "error", false,
       [](std::string &out, const ModelHit *hit, const AnswerRow &row, Column) {
           out.append(outcomeValue(hit != nullptr ? outcomeOf(*hit, row.outcome) : row.outcome));
       } },
 } };
-
-constexpr bool decodedLast()
-{
-    for (std::size_t i = 1; i < kColumns.size(); ++i) {
-        if (kColumns[i - 1].decoded && kColumns[i].perMaker && !kColumns[i].decoded)
-            return false;
-    }
-    return true;
-}
-static_assert(decodedLast(), "a maker's cached cells must come before its decoded ones");
 
 // Calls `each` for every column in order, a maker's columns once for each maker; or, where
 // `makers` says it has written them itself, `each` for the other columns only.
@@ -181,6 +170,16 @@ std::string_view kindValue(QueryKind kind)
 const Order *orderOf(const AnswerRow &row, const ModelHit &hit)
 {
     return row.order != nullptr && isFrameOf(hit, *row.order) ? row.order : nullptr;
+}
+
+std::uint32_t orderedSteps(const AnswerRow &row)
+{
+    std::uint32_t steps = 0;
+    for (const ModelHit &hit : row.hits) {
+        if (hit.step != kNoStep && orderOf(row, hit) != nullptr)
+            steps |= std::uint32_t { 1 } << hit.step;
+    }
+    return steps;
 }
 
 namespace {
@@ -275,26 +274,28 @@ void FoundColumns::appendCell(std::string &out, const CsvColumn &column, const A
     appendOwnField(out, m_text, m_separator);
 }
 
-// The makers' cells that depend on the steps a line found alone, the same for every line that
-// finds them: made once for each set of steps, a string of cells for each maker.
-const std::vector<std::string> &FoundColumns::makersAt(const AnswerRow &row) const
+// The makers' cells of a line, the same for every line that finds the same steps and, where its
+// order stands at some of them, reads the same coil, contacts and terminals: made once for each.
+const std::string &FoundColumns::makersAt(const AnswerRow &row) const
 {
     std::uint32_t steps = 0;
     for (const ModelHit &hit : row.hits)
         steps |= std::uint32_t { 1 } << hit.step;
-    std::vector<std::string> &cells = m_makersAt[steps];
-    if (cells.empty()) {
+    const std::uint32_t ordered = row.order != nullptr ? orderedSteps(row) : 0;
+    std::string &text = ordered == 0
+        ? m_makersAt[steps]
+        : m_orderedAt.at(std::uint64_t { ordered } << 32 | steps, *row.order);
+    if (text.empty()) {
         for (const Column maker : m_makers) {
-            std::string &text = cells.emplace_back();
             for (const CsvColumn &column : kColumns) {
-                if (column.perMaker && !column.decoded) {
+                if (column.perMaker) {
                     text.push_back(m_separator);
                     appendCell(text, column, row, maker);
                 }
             }
         }
     }
-    return cells;
+    return text;
 }
 
 void FoundColumns::appendRow(std::string &out, const AnswerRow &row) const
@@ -311,16 +312,7 @@ void FoundColumns::appendRow(std::string &out, const AnswerRow &row) const
         [&] {
             if (row.hits.empty())
                 return false;
-            const std::vector<std::string> &cached = makersAt(row);
-            for (std::size_t m = 0; m < m_makers.size(); ++m) {
-                out.append(cached[m]);
-                for (const CsvColumn &column : kColumns) {
-                    if (column.perMaker && column.decoded) {
-                        out.push_back(m_separator);
-                        appendCell(out, column, row, m_makers[m]);
-                    }
-                }
-            }
+            out.append(makersAt(row));
             return true;
         });
 }

@@ -3,6 +3,7 @@
 
 #include "core/answer.h"
 #include "core/order.h"
+#include "lists/order_cache.h"
 
 #include <cstdint>
 #include <span>
@@ -28,6 +29,8 @@ struct AnswerRow
 
 // The order a row's hit was read as, where it is that hit's frame; none otherwise.
 const Order *orderOf(const AnswerRow &row, const ModelHit &hit);
+// The steps (a bit each) of the row's hits that stand at a step and are its order's frame.
+std::uint32_t orderedSteps(const AnswerRow &row);
 
 // The values CSV and JSON write: stable English, for scripts. An outcome's is empty for Found.
 std::string_view outcomeValue(Outcome outcome);
@@ -38,14 +41,12 @@ std::string_view kindValue(QueryKind kind);
 void appendCsvField(std::string &out, std::string_view field, char separator);
 
 // One column of what a line found: its heading (for a maker's column, what follows the maker's
-// caption) and its text for one hit, or for none (a line that found nothing). A maker's column
-// that depends on the line's own code, not only on its steps, is `decoded`.
+// caption) and its text for one hit, or for none (a line that found nothing).
 struct CsvColumn
 {
     std::string_view heading;
     bool perMaker;
     void (*text)(std::string &out, const ModelHit *hit, const AnswerRow &row, Column maker);
-    bool decoded = false;
 };
 
 // The columns that tell what a line found, written after a bill's own and after a list's query and
@@ -68,14 +69,16 @@ public:
 private:
     void appendCell(std::string &out, const CsvColumn &column, const AnswerRow &row,
                     Column maker) const;
-    const std::vector<std::string> &makersAt(const AnswerRow &row) const;
+    const std::string &makersAt(const AnswerRow &row) const;
 
     std::span<const Column> m_makers;
     char m_separator;
     mutable std::string m_text; // one cell's texts, before they are joined
     mutable std::vector<std::pair<std::size_t, std::size_t>> m_pieces; // joined so far
-    // Each maker's cells that depend on the steps alone, by the steps' bits.
-    mutable std::unordered_map<std::uint32_t, std::vector<std::string>> m_makersAt;
+    // The makers' cells of a line without an order at a step, by the steps' bits; of a line with
+    // one, by the steps and the order.
+    mutable std::unordered_map<std::uint32_t, std::string> m_makersAt;
+    mutable OrderCache<std::string> m_orderedAt;
 };
 
 // A list's answers as CSV: a header, then for each line its query, its kind and what it found.
