@@ -152,19 +152,7 @@ bool isFrameOf(const ModelHit &hit, const Order &order)
 {
     if (order.frame == nullptr || hit.frame != nullptr)
         return hit.frame != nullptr && hit.frame == order.frame;
-    if (hit.maker != order.frame->column)
-        return false;
-    // The keys compared as they are read: a list asks this of every line it answers.
-    ModelKeyReader model(hit.model);
-    ModelKeyReader frame(order.frame->model);
-    for (;;) {
-        const auto a = model.next();
-        const auto b = frame.next();
-        if (!a || !b)
-            return !a && !b;
-        if (a->symbol != b->symbol)
-            return false;
-    }
+    return hit.maker == order.frame->column && sameKey(hit.model, order.frame->model);
 }
 
 std::vector<ModelHit> Answer::rated() const

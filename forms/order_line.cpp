@@ -115,8 +115,7 @@ std::string todayCodeText(const TodayCode &code)
 
 bool showsOrder(std::string_view code, const Order &order)
 {
-    return order.frame != nullptr
-        && modelKey(code, LeadingZeros::Kept) != modelKey(order.frame->model, LeadingZeros::Kept);
+    return order.frame != nullptr && !sameKey(code, order.frame->model, LeadingZeros::Kept);
 }
 
 } // namespace selmak::forms
