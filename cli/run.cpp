@@ -120,17 +120,31 @@ bool blank(std::string_view text)
     });
 }
 
-// One line answered; `hits` keeps the rated hits that the row views.
-AnswerRow answered(std::string_view query, bool cut, std::vector<ModelHit> &hits)
+// What a row views beside itself: the rated hits and what the code reads as.
+struct Viewed
 {
-    hits.clear();
+    std::vector<ModelHit> hits;
+    Order order;
+};
+
+// A line's answer as a row, kept in `viewed`.
+AnswerRow rowOf(std::string_view query, const Answer &found, Viewed &viewed)
+{
+    viewed.hits = found.rated();
+    viewed.order = found.order;
+    return { query, found.kind, found.outcome, viewed.hits,
+             viewed.order.frame != nullptr ? &viewed.order : nullptr };
+}
+
+// One line answered.
+AnswerRow answered(std::string_view query, bool cut, Viewed &viewed)
+{
+    viewed.hits.clear();
     if (cut)
         return { query, QueryKind::Model, Outcome::LineTooLong, {} };
     if (blank(query))
         return { query, QueryKind::Model, Outcome::Found, {} };
-    const Answer found = answer(query);
-    hits = found.rated();
-    return { query, found.kind, found.outcome, hits };
+    return rowOf(query, answer(query), viewed);
 }
 
 int runList(const Options &options, lists::ListReader &reader, Stream &out)
@@ -141,11 +155,11 @@ int runList(const Options &options, lists::ListReader &reader, Stream &out)
     out.write(text);
     bool skip = options.header.value_or(false);
     bool allFound = true;
-    std::vector<ModelHit> hits;
+    Viewed viewed;
     for (lists::ListRecord record; reader.next(record);) {
         if (std::exchange(skip, false))
             continue;
-        const AnswerRow row = answered(record.text, record.cut, hits);
+        const AnswerRow row = answered(record.text, record.cut, viewed);
         allFound = allFound && isFound(row.outcome);
         text.clear();
         writer->appendRow(text, row);
@@ -163,7 +177,7 @@ int runBill(const Options &options, lists::ListReader &reader, Stream &out, Note
     int status = kAllFound;
     std::string text;
     std::string query;
-    std::vector<ModelHit> hits;
+    Viewed viewed;
     for (lists::ListRecord record; reader.next(record);) {
         text.clear();
         if (record.unclosed) {
@@ -195,7 +209,7 @@ int runBill(const Options &options, lists::ListReader &reader, Stream &out, Note
         AnswerRow row { {}, QueryKind::Model, Outcome::NoSuchColumn, {} };
         if (hasCell || column < layout.width) {
             query = hasCell ? lists::fieldValue(cell) : std::string();
-            row = answered(query, record.cut, hits);
+            row = answered(query, record.cut, viewed);
         }
         if (!isFound(row.outcome))
             status = kSomeNotFound;
@@ -223,8 +237,9 @@ int runSingle(const Options &options, Stream &out, Stream &err, Language)
 {
     const QueryKind kind = kindOf(options.mode);
     const Answer found = answer(options.subject, kind);
-    const std::vector<ModelHit> hits = found.rated();
-    const AnswerRow row { options.subject, kind, found.outcome, hits };
+    Viewed viewed;
+    const AnswerRow row = rowOf(options.subject, found, viewed);
+    const std::vector<ModelHit> &hits = viewed.hits;
     const bool stepped = std::any_of(hits.begin(), hits.end(),
                                      [](const ModelHit &hit) { return hit.step != kNoStep; });
     std::string text;
@@ -238,7 +253,7 @@ int runSingle(const Options &options, Stream &out, Stream &err, Language)
         }
         for (const ModelHit &hit : hits) {
             appendPrintable(text, options.subject);
-            text.append(": ").append(forms::hitLine(hit)).push_back('\n');
+            text.append(": ").append(forms::hitLine(hit, shownOrder(row, hit))).push_back('\n');
         }
         err.write(text);
         return kSomeNotFound;
