@@ -5,6 +5,7 @@
 #include "cli/text_writer.h"
 #include "forms/hit_line.h"
 #include "forms/outcome_text.h"
+#include "lists/answer_memo.h"
 #include "lists/bill_writer.h"
 #include "lists/csv_split.h"
 #include "lists/list_reader.h"
@@ -136,15 +137,19 @@ AnswerRow rowOf(std::string_view query, const Answer &found, Viewed &viewed)
              viewed.order.frame != nullptr ? &viewed.order : nullptr };
 }
 
-// One line answered.
-AnswerRow answered(std::string_view query, bool cut, Viewed &viewed)
+// One line of a list answered, and where the memo keeps it (none for a line not looked up);
+// valid until the next.
+AnswerRow answered(std::string_view query, bool cut, lists::AnswerMemo &memo,
+                   lists::RowAnswer *&kept)
 {
-    viewed.hits.clear();
+    kept = nullptr;
     if (cut)
         return { query, QueryKind::Model, Outcome::LineTooLong, {} };
     if (blank(query))
         return { query, QueryKind::Model, Outcome::Found, {} };
-    return rowOf(query, answer(query), viewed);
+    kept = &memo.answer(query);
+    return { query, kept->kind, kept->outcome, kept->hits,
+             kept->order.frame != nullptr ? &kept->order : nullptr };
 }
 
 int runList(const Options &options, lists::ListReader &reader, Stream &out)
@@ -155,15 +160,25 @@ int runList(const Options &options, lists::ListReader &reader, Stream &out)
     out.write(text);
     bool skip = options.header.value_or(false);
     bool allFound = true;
-    Viewed viewed;
+    lists::AnswerMemo memo;
+    // A row of CSV or JSON is the same wherever its line stands; the text format sets records
+    // apart by what came before.
+    const bool reuse = options.format != Format::Text;
     for (lists::ListRecord record; reader.next(record);) {
         if (std::exchange(skip, false))
             continue;
-        const AnswerRow row = answered(record.text, record.cut, viewed);
+        lists::RowAnswer *kept = nullptr;
+        const AnswerRow row = answered(record.text, record.cut, memo, kept);
         allFound = allFound && isFound(row.outcome);
+        if (reuse && kept != nullptr && !kept->written.empty()) {
+            out.write(kept->written);
+            continue;
+        }
         text.clear();
         writer->appendRow(text, row);
         out.write(text);
+        if (reuse && kept != nullptr)
+            kept->written = text;
     }
     return allFound ? kAllFound : kSomeNotFound;
 }
@@ -177,7 +192,7 @@ int runBill(const Options &options, lists::ListReader &reader, Stream &out, Note
     int status = kAllFound;
     std::string text;
     std::string query;
-    Viewed viewed;
+    lists::AnswerMemo memo;
     for (lists::ListRecord record; reader.next(record);) {
         text.clear();
         if (record.unclosed) {
@@ -209,7 +224,8 @@ int runBill(const Options &options, lists::ListReader &reader, Stream &out, Note
         AnswerRow row { {}, QueryKind::Model, Outcome::NoSuchColumn, {} };
         if (hasCell || column < layout.width) {
             query = hasCell ? lists::fieldValue(cell) : std::string();
-            row = answered(query, record.cut, viewed);
+            lists::RowAnswer *kept = nullptr;
+            row = answered(query, record.cut, memo, kept);
         }
         if (!isFound(row.outcome))
             status = kSomeNotFound;
