@@ -206,19 +206,10 @@ std::vector<ModelHit> frameHits(const TodayFrame &frame)
 // The hits of the frame the code reads as, where that reading overrides the models' keys: a
 // whole reading as another model than the one found (`found`, its key), or any reading where
 // none was found.
-std::vector<ModelHit> decodedHits(std::string_view text, const std::string *found)
+std::vector<ModelHit> decodedHits(const Order &order, const std::string *found)
 {
-    const Index &index = Index::instance();
-    // Most codes can only read as the model found: then the reading cannot change the hits.
-    if (found != nullptr) {
-        const auto frames = orderCodes().framesBeginning(text);
-        if (std::all_of(frames.begin(), frames.end(),
-                        [&](const TodayFrame *f) { return index.keyOf(*f) == *found; }))
-            return {};
-    }
-    const Order order = decodeOrder(text);
     if (order.frame == nullptr
-        || (found != nullptr && (!order.whole || index.keyOf(*order.frame) == *found)))
+        || (found != nullptr && (!order.whole || Index::instance().keyOf(*order.frame) == *found)))
         return {};
     return frameHits(*order.frame);
 }
@@ -245,15 +236,21 @@ ModelSearch findModel(std::string_view text)
         }
     }
     ModelSearch search;
-    if (!best.empty())
-        search = { ModelMatch::Found, foundHits(best) };
-    else if (length > 0 && !symbol && !range.empty())
-        search = { ModelMatch::Candidates, candidateHits(range) };
+    if (!best.empty()) {
+        search.match = ModelMatch::Found;
+        search.hits = foundHits(best);
+    } else if (length > 0 && !symbol && !range.empty()) {
+        search.match = ModelMatch::Candidates;
+        search.hits = candidateHits(range);
+    }
     if (length == 0)
         return search; // not a letter or a digit: nothing to read as an order code either
+    search.order = decodeOrder(text);
     const std::string *found = best.empty() ? nullptr : &best.front().key;
-    if (std::vector<ModelHit> hits = decodedHits(text, found); !hits.empty())
-        search = { ModelMatch::Found, std::move(hits) };
+    if (std::vector<ModelHit> hits = decodedHits(search.order, found); !hits.empty()) {
+        search.match = ModelMatch::Found;
+        search.hits = std::move(hits);
+    }
     return search;
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/columns.h"
 #include "core/model_key.h"
+#include "core/order.h"
 #include "core/today_data.h"
 
 #include <string_view>
@@ -58,6 +59,7 @@ struct ModelSearch
 {
     ModelMatch match = ModelMatch::None;
     std::vector<ModelHit> hits; // by step, then by column, a catalogue model before a frame
+    Order order; // the code read as a whole order code; no frame where none begins it
 };
 
 // The catalogue models and the frames of today's ranges and of the catalogue's series that a code
@@ -73,7 +75,7 @@ struct ModelSearch
 // A code is also read as a whole order code (core/order_codes.h): where that reading explains the
 // whole code by another frame ("LC1D50AP7" is LC1D50A, not the catalogue's LC1D50), or where no
 // model begins the code but a frame's other spelling does ("DILMC17-10", "KKM11-009-230-10",
-// "КМИ-11211"), the hits are that frame's.
+// "КМИ-11211"), the hits are that frame's. The reading is returned too, read once for both.
 ModelSearch findModel(std::string_view text);
 
 } // namespace selmak

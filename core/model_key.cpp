@@ -125,4 +125,18 @@ std::string modelKey(std::string_view text, LeadingZeros zeros)
     return key;
 }
 
+bool sameKey(std::string_view a, std::string_view b, LeadingZeros zeros)
+{
+    ModelKeyReader first(a, zeros);
+    ModelKeyReader second(b, zeros);
+    for (;;) {
+        const auto x = first.next();
+        const auto y = second.next();
+        if (!x || !y)
+            return !x && !y;
+        if (x->symbol != y->symbol)
+            return false;
+    }
+}
+
 } // namespace selmak

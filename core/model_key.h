@@ -31,6 +31,10 @@ enum class LeadingZeros { Dropped, Kept };
 // The search key of a text.
 std::string modelKey(std::string_view text, LeadingZeros zeros = LeadingZeros::Dropped);
 
+// Whether two texts have one key: read only as far as the first difference, however long either
+// is, and without keeping the keys.
+bool sameKey(std::string_view a, std::string_view b, LeadingZeros zeros = LeadingZeros::Dropped);
+
 // Reads a text's key one character at a time, so that a search can stop as soon as it knows the
 // answer, however long the text is.
 class ModelKeyReader

@@ -2,6 +2,7 @@
 #include "forms/hit_line.h"
 
 #include "core/catalog.h"
+#include "forms/order_line.h"
 #include "forms/outcome_text.h"
 
 namespace selmak::forms {
@@ -49,9 +50,12 @@ std::string frameLine(const ModelHit &hit, const TodayFrame &frame)
 
 } // namespace
 
-std::string hitLine(const ModelHit &hit)
+std::string hitLine(const ModelHit &hit, const Order *order)
 {
-    return hit.frame == nullptr ? catalogueLine(hit) : frameLine(hit, *hit.frame);
+    std::string line = hit.frame == nullptr ? catalogueLine(hit) : frameLine(hit, *hit.frame);
+    if (order != nullptr)
+        line.append("; ").append(orderLine(*order));
+    return line;
 }
 
 } // namespace selmak::forms

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "forms/order_line.h"
 
+#include "core/model_key.h"
+#include "forms/outcome_text.h"
+
 namespace selmak::forms {
 namespace {
 
@@ -78,16 +81,41 @@ std::string orderLine(const Order &order)
     return line;
 }
 
+namespace {
+
+void appendMarks(std::string &text, const TodayFrame &frame)
+{
+    if (!isRated(frame))
+        text.append(" (").append(outcomeText(Outcome::RatingNotConfirmed)).append(")");
+    if (frame.kind == FrameKind::Discontinued)
+        text.append(" (снят с производства)");
+}
+
+} // namespace
+
+std::string todayModelText(const TodayFrame &frame)
+{
+    std::string text(frame.model);
+    appendMarks(text, frame);
+    return text;
+}
+
 std::string todayCodeText(const TodayCode &code)
 {
     if (code.frame == nullptr)
         return "---";
     if (code.outcome != TodayCodeOutcome::Written)
-        return std::string(code.frame->model).append(": код катушки уточните у производителя");
+        return todayModelText(*code.frame).append(": ").append(kAskTheMaker);
     std::string text = code.code;
+    appendMarks(text, *code.frame);
     if (code.missing.no > 0 || code.missing.nc > 0)
         text.append(" + блок-контакт ").append(contactsText(code.missing));
     return text;
+}
+
+bool showsOrder(std::string_view code, const Order &order)
+{
+    return order.frame != nullptr && !sameKey(code, order.frame->model, LeadingZeros::Kept);
 }
 
 } // namespace selmak::forms

@@ -26,7 +26,8 @@ void checkWriters(std::string_view query)
 {
     const Answer found = answer(query);
     const std::vector<ModelHit> hits = found.rated();
-    const lists::AnswerRow row { query, found.kind, found.outcome, hits };
+    const lists::AnswerRow row { query, found.kind, found.outcome, hits,
+                                 found.order.frame != nullptr ? &found.order : nullptr };
     const std::vector<Column> makers { Column::Abb, Column::Iek };
     std::string json;
     cli::JsonWriter(makers).appendRow(json, row);

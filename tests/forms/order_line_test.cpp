@@ -11,6 +11,11 @@ constexpr Source kSource { "s", "Maker", "Data sheet", "2024", "https://example.
 constexpr TodayFrame kFrame {
     Column::Moeller, "M", "E", FrameKind::Today, "E25", "11", 11, "25", 25, &kSource, 1
 };
+constexpr TodayFrame kUnrated { Column::Moeller, "M", "E", FrameKind::Today, "E40", "", 0, "", 0,
+                                &kSource,        2 };
+constexpr TodayFrame kDiscontinued {
+    Column::Moeller, "M", "F", FrameKind::Discontinued, "F115", "55", 55, "115", 115, &kSource, 3
+};
 
 std::optional<Coil> coil(std::string_view kind, std::string_view volts, std::string_view hz)
 {
@@ -89,6 +94,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Code { "no_coil_covers",
                            { NoCoilCovers, &kFrame, "", {}, {}, {} },
                            "E25: код катушки уточните у производителя" },
+                    Code { "unrated_marked",
+                           { Written, &kUnrated, "E40(RAC240)", {}, {}, { 0, 1 } },
+                           "E40(RAC240) (номинал не подтверждён) + блок-контакт 1НЗ" },
+                    Code { "discontinued_marked",
+                           { RulesNotSourced, &kDiscontinued, "", {}, {}, {} },
+                           "F115 (снят с производства): код катушки уточните у производителя" },
                     Code { "no_model", { NoModel, nullptr, "", {}, {}, {} }, "---" }),
     [](const auto &row) { return std::string(row.param.name); });
 

@@ -159,8 +159,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the find window did not open as expected\n");
         return 1;
     }
-    find->findChild<QLineEdit *>(QStringLiteral("txtModel"))->setText(QStringLiteral("LC1D18"));
+    find->findChild<QLineEdit *>(QStringLiteral("txtModel"))->setText(QStringLiteral("LC1D18M7"));
     settle();
-    shooter.save(besideRight(windowPicture(&fresh), windowPicture(find)), "find-LC1D18.png");
+    shooter.save(besideRight(windowPicture(&fresh), windowPicture(find)), "find-LC1D18M7.png");
     return shooter.ok() ? 0 : 1;
 }
