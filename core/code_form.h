@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/named.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
-#include <utility>
 
 namespace selmak {
 
@@ -48,18 +49,14 @@ private:
 
 constexpr std::optional<Slot> slotNamed(std::string_view name)
 {
-    constexpr std::array<std::pair<std::string_view, Slot>, 5> kSlots { {
+    constexpr std::array<Named<Slot>, 5> kSlots { {
         { "frame", Slot::Frame },
         { "coil", Slot::Coil },
         { "aux", Slot::Aux },
         { "terminals", Slot::Terminals },
         { "options", Slot::Options },
     } };
-    for (const auto &[text, slot] : kSlots) {
-        if (text == name)
-            return slot;
-    }
-    return std::nullopt;
+    return valueNamed(kSlots, name);
 }
 
 // The form read; nothing where it is malformed: a brace not closed or not opened, an unknown

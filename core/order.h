@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/named.h"
 #include "core/order_data.h"
 #include "core/plain_decimal.h"
 #include "core/today_data.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -60,24 +62,22 @@ struct Order
 // The rows read; nothing where a row is malformed (the build refuses such rows in data/).
 constexpr std::optional<Coil> readCoil(const CoilRow &row)
 {
-    Coil coil { CoilKind::Ac, Frequency::None, 0, 0, false, row.volts };
-    if (row.kind == "AC")
-        coil.kind = CoilKind::Ac;
-    else if (row.kind == "DC")
-        coil.kind = CoilKind::Dc;
-    else if (row.kind == "AC/DC")
-        coil.kind = CoilKind::AcDc;
-    else
+    constexpr std::array<Named<CoilKind>, 3> kKinds { {
+        { "AC", CoilKind::Ac },
+        { "DC", CoilKind::Dc },
+        { "AC/DC", CoilKind::AcDc },
+    } };
+    constexpr std::array<Named<Frequency>, 4> kFrequencies { {
+        { "", Frequency::None },
+        { "50", Frequency::Hz50 },
+        { "60", Frequency::Hz60 },
+        { "50/60", Frequency::Hz50And60 },
+    } };
+    const auto kind = valueNamed(kKinds, row.kind);
+    const auto hz = valueNamed(kFrequencies, row.hz);
+    if (!kind || !hz)
         return std::nullopt;
-
-    if (row.hz == "50")
-        coil.hz = Frequency::Hz50;
-    else if (row.hz == "60")
-        coil.hz = Frequency::Hz60;
-    else if (row.hz == "50/60")
-        coil.hz = Frequency::Hz50And60;
-    else if (!row.hz.empty())
-        return std::nullopt;
+    Coil coil { *kind, *hz, 0, 0, false, row.volts };
     // An AC coil works at a stated frequency; a DC coil at none.
     if ((coil.kind == CoilKind::Ac && coil.hz == Frequency::None)
         || (coil.kind == CoilKind::Dc && coil.hz != Frequency::None))
@@ -119,13 +119,12 @@ constexpr std::optional<Contacts> readContacts(const AuxiliaryRow &row)
 
 constexpr std::optional<Terminals> readTerminals(std::string_view text)
 {
-    if (text == "screw")
-        return Terminals::Screw;
-    if (text == "spring")
-        return Terminals::Spring;
-    if (text == "ring")
-        return Terminals::Ring;
-    return std::nullopt;
+    constexpr std::array<Named<Terminals>, 3> kTerminals { {
+        { "screw", Terminals::Screw },
+        { "spring", Terminals::Spring },
+        { "ring", Terminals::Ring },
+    } };
+    return valueNamed(kTerminals, text);
 }
 
 // Whether a coil serves wherever the wanted one does: at each frequency the wanted coil works at

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "core/columns.h"
+#include "core/named.h"
 #include "core/today_data.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -54,13 +56,12 @@ constexpr std::optional<Column> makerCaptioned(std::string_view caption)
 
 constexpr std::optional<FrameKind> frameKindNamed(std::string_view kind)
 {
-    if (kind == "today")
-        return FrameKind::Today;
-    if (kind == "discontinued")
-        return FrameKind::Discontinued;
-    if (kind == "series")
-        return FrameKind::Series;
-    return std::nullopt;
+    constexpr std::array<Named<FrameKind>, 3> kKinds { {
+        { "today", FrameKind::Today },
+        { "discontinued", FrameKind::Discontinued },
+        { "series", FrameKind::Series },
+    } };
+    return valueNamed(kKinds, kind);
 }
 
 } // namespace selmak
