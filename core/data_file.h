@@ -120,6 +120,15 @@ constexpr bool valueIsInText(std::string_view field)
             && !holdsQuote(field.substr(1, field.size() - 2)));
 }
 
+// Whether a field's quotes are RFC 4180's: none, or around the whole field with each quote inside
+// doubled. The lists read a stray quote as text; a reviewed file has none.
+constexpr bool quotedStrictly(std::string_view field)
+{
+    return !holdsQuote(field)
+        || (field.starts_with('"')
+            && lists::csvScan(lists::CsvState::FieldStart, field, ',') != lists::CsvState::Plain);
+}
+
 constexpr std::string_view valueInText(std::string_view field)
 {
     return field.starts_with('"') ? field.substr(1, field.size() - 2) : field;
@@ -174,9 +183,11 @@ template<class Text> constexpr void appendValuesApart(std::string_view text, Tex
 }
 
 // The rows, written through `out`, up to the first record the build cannot read: that one is
-// returned. The rows' values view `text` and `apart`, which must outlive them.
+// returned, and `out` stands after the last row written. The rows' values view `text` and
+// `apart`, which must outlive them.
 template<class Row, class Out>
-constexpr std::optional<DataFault> readRows(std::string_view text, std::string_view apart, Out out)
+constexpr std::optional<DataFault> readRows(std::string_view text, std::string_view apart,
+                                            Out &&out)
 {
     DataRecords records(text);
     DataRecord record;
@@ -190,6 +201,11 @@ constexpr std::optional<DataFault> readRows(std::string_view text, std::string_v
         lists::CsvFields fields(record.text, ',');
         std::size_t count = 0;
         for (std::string_view field; fields.next(field); ++count) {
+            if (!quotedStrictly(field))
+                return DataFault { Row::kPath, record.line,
+                                   "a stray quote in `{}`: quote the whole field and double each "
+                                   "quote inside it",
+                                   field };
             std::string_view value;
             if (valueIsInText(field)) {
                 value = valueInText(field);
@@ -232,6 +248,7 @@ template<std::size_t Size> constexpr FixedText<Size> valuesApart(std::string_vie
 template<class Row, std::size_t Count> struct FixedRows
 {
     std::array<Row, Count> rows {};
+    std::size_t count = 0; // read before a fault
     std::optional<DataFault> fault;
 };
 
@@ -239,7 +256,9 @@ template<class Row, std::size_t Count>
 constexpr FixedRows<Row, Count> rowsOf(std::string_view text, std::string_view apart)
 {
     FixedRows<Row, Count> read;
-    read.fault = readRows<Row>(text, apart, read.rows.begin());
+    Row *out = read.rows.data();
+    read.fault = readRows<Row>(text, apart, out);
+    read.count = static_cast<std::size_t>(out - read.rows.data());
     return read;
 }
 
@@ -250,7 +269,7 @@ template<class Row, const std::string_view &Text> struct DataTable
     static constexpr DataShape shape = shapeOf<Row>(Text);
     static constexpr FixedText<shape.apart> apart = valuesApart<shape.apart>(Text);
     static constexpr FixedRows<Row, shape.rows> read = rowsOf<Row, shape.rows>(Text, apart.view());
-    static constexpr std::span<const Row> rows = read.rows;
+    static constexpr std::span<const Row> rows { read.rows.data(), read.count };
     static constexpr const std::optional<DataFault> &fault = read.fault;
 };
 

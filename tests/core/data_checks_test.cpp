@@ -131,6 +131,14 @@ INSTANTIATE_TEST_SUITE_P(
         Refused { "quote_not_closed", Sources,
                   "id,maker,title,edition,address\ns,Maker,\"Data sheet,2024,https://a/\n",
                   "data/sources.csv:2: a quoted field is not closed" },
+        Refused { "quote_inside_a_field", Sources,
+                  "id,maker,title,edition,address\ns,M,Data \"sheet\",1,https://a/\n",
+                  "data/sources.csv:2: a stray quote in `Data \"sheet\"`: quote the whole field "
+                  "and double each quote inside it" },
+        Refused { "text_after_the_closing_quote", Sources,
+                  "id,maker,title,edition,address\ns,M,\"Data\" sheet,1,https://a/\n",
+                  "data/sources.csv:2: a stray quote in `\"Data\" sheet`: quote the whole field "
+                  "and double each quote inside it" },
         Refused { "source_id", Sources, "id,maker,title,edition,address\ns s,M,T,1,https://a/\n",
                   "data/sources.csv:2: the id `s s` must be letters, digits, `.`, `_` or `-`" },
         Refused { "source_twice", Sources,
