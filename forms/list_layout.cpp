@@ -10,8 +10,8 @@ using enum ControlKind;
 using enum ListControl;
 
 // As the find window: the system's colours and the classic dialog face. The box takes a column
-// pasted from a spreadsheet, eight lines in view; the table below it shows fourteen rows, and
-// scrolls both ways where the list or the makers' columns do not fit. No button is the default:
+// pasted from a spreadsheet, eight lines in view at any dpi; the table below it shows thirteen
+// rows, and scrolls both ways where the list or the makers' columns do not fit. No button is the default:
 // Enter starts a new line in the box.
 constexpr auto kControls = std::to_array<ControlRow>({
     { .id = lblList,
@@ -22,34 +22,34 @@ constexpr auto kControls = std::to_array<ControlRow>({
     { .id = txtList,
       .name = "txtList",
       .kind = TextArea,
-      .twips = { 120, 375, 10560, 1800 },
+      .twips = { 120, 375, 10560, 1920 },
       .accessibleName = "Обозначения, мощности или токи" },
     { .id = lblColumn,
       .name = "lblColumn",
       .kind = Label,
       .caption = "Столбец:",
-      .twips = { 120, 2310, 840, 255 } },
+      .twips = { 120, 2430, 840, 255 } },
     { .id = txtColumn,
       .name = "txtColumn",
       .kind = TextBox,
       .caption = "1",
-      .twips = { 1020, 2280, 600, 315 },
+      .twips = { 1020, 2400, 600, 315 },
       .accessibleName = "Столбец",
       .maxLength = 3 },
     { .id = lblTo,
       .name = "lblTo",
       .kind = Label,
       .caption = "Производитель:",
-      .twips = { 1920, 2310, 1380, 255 } },
+      .twips = { 1920, 2430, 1380, 255 } },
     { .id = cboTo,
       .name = "cboTo",
       .kind = DropDown,
-      .twips = { 3360, 2280, 3000, 315 },
+      .twips = { 3360, 2400, 3000, 315 },
       .accessibleName = "Производитель" },
     { .id = grdResult,
       .name = "grdResult",
       .kind = Table,
-      .twips = { 120, 2715, 10560, 3840 },
+      .twips = { 120, 2835, 10560, 3720 },
       .accessibleName = "Результаты" },
     { .id = lblStatus, .name = "lblStatus", .kind = Label, .twips = { 120, 6645, 10560, 255 } },
     { .id = cmdOpen,

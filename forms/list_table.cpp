@@ -16,9 +16,11 @@ namespace {
 
 constexpr char kTab = '\t';
 
-// The columns' widths in twips: room for a part number, a step, a rating, a model and the longest
-// reason a line finds nothing.
-constexpr int kOwnWidth = 1800;
+// The columns' widths in twips: room for a part number (the cell looked up), a position or a
+// quantity (the record's other cells), a step, a rating, a model and the longest reason a line
+// finds nothing.
+constexpr int kLookedUpWidth = 1800;
+constexpr int kOwnWidth = 1200;
 constexpr int kNumberWidth = 900;
 constexpr int kModelWidth = 1500;
 constexpr int kTodayWidth = 1800;
@@ -264,9 +266,11 @@ std::string ListTable::heading(std::size_t column) const
 
 int ListTable::widthTwips(std::size_t column) const
 {
-    switch (place(column).part) {
+    const Place at = place(column);
+    switch (at.part) {
     case Part::Own:
-        return kOwnWidth;
+        return m_width == 1 || static_cast<int>(at.own) + 1 == m_column ? kLookedUpWidth
+                                                                        : kOwnWidth;
     case Part::Step:
     case Part::Power:
     case Part::Current:

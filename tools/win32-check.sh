@@ -3,7 +3,8 @@
 # Checks selmak.exe from outside, under Wine: tools/win32-probe starts it, reads the names screen
 # readers get, types, presses, answers the warning, opens the find window by F3, types a part
 # number, reads the list and presses Enter, closes it by Esc and opens it again from the system
-# menu and from the context menu, opens About and exits, and this script looks for what must show
+# menu and from the context menu, opens the list window from the system menu, types two lines
+# into it and closes it by Esc, opens About and exits, and this script looks for what must show
 # at that dpi.
 #   tools/win32-check.sh STATE BUILD_DIR     (the dpi comes from SELMAK_WINE_DPI, 96 by default)
 set -eu
@@ -19,8 +20,10 @@ seen=$("$here/wine-run.sh" "$state" tools/win32-probe/win32_probe.exe start selm
     click optPower set txtPower 300 click cmbChoose warning \
     click Hide click far main list \
     key F3 find list set txtModel LC1F630 key RETURN list main list \
-    find key ESCAPE main sysmenu find list \
+    find key ESCAPE main sysmenu 2 find list \
     key ESCAPE main menu key DOWN key RETURN find list \
+    key ESCAPE main sysmenu 1 listwin set txtList 'LC1D18\nXYZ-1' list key ESCAPE \
+    main sysmenu 1 listwin list key ESCAPE \
     main click cmbAbout about list main click exit status)
 printf '%s\n' "$seen"
 
@@ -63,6 +66,16 @@ expect "\"DIL500\""
 if [ "$(printf '%s\n' "$seen" | grep -c 'class frmFind')" != 4 ] \
     || ! printf '%s\n' "$seen" | tr -d '\r' | grep '  txtModel ' | tail -n 1 | grep -q '""$'; then
     echo "MISSING: a new find window from each menu"
+    failed=1
+fi
+expect "window \"Замена по списку\" class frmList client $(px 10800)x$(px 7470) dpi $dpi"
+expect "  cboTo              ComboBox $(printf '%4d %4d %4d %4d' "$(px 3360)" "$(px 2400)" "$(($(px 6360) - $(px 3360)))" "$(($(px 2715) - $(px 2400)))")"
+expect "    rows 2"
+expect "\"Строк: 2, найдено: 1, не найдено: 1\""
+# Esc in the list's box closed the list window: the system menu opened a new one, empty.
+if [ "$(printf '%s\n' "$seen" | grep -c 'class frmList')" != 2 ] \
+    || ! printf '%s\n' "$seen" | tr -d '\r' | grep '  txtList ' | tail -n 1 | grep -q '""$'; then
+    echo "MISSING: a new list window after Esc"
     failed=1
 fi
 expect "exit status 0"
