@@ -27,19 +27,28 @@ constexpr int kTodayWidth = 1800;
 constexpr int kNoteWidth = 5400;
 
 // Any line end as LF: the box of each toolkit writes its own, and a record is compared as typed.
+// A NUL pasted into the box is no reason to refuse the rest: it reads as a blank. The text is
+// copied a run at a time: a list is long, and most have no CR at all.
+template<typename Out> void appendWithLineFeeds(Out &out, std::string_view text)
+{
+    while (!text.empty()) {
+        // Not find_first_of, which searches the set once for every character of the text.
+        const auto found
+            = std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\0'; });
+        out.insert(out.end(), text.begin(), found);
+        if (found == text.end())
+            break;
+        const auto stop = static_cast<std::size_t>(found - text.begin());
+        out.push_back(text[stop] == '\r' ? '\n' : ' ');
+        const bool crlf = text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n';
+        text.remove_prefix(stop + (crlf ? 2 : 1));
+    }
+}
+
 std::string withLineFeeds(std::string_view text)
 {
     std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r') {
-            out.push_back(text[i]);
-            continue;
-        }
-        out.push_back('\n');
-        if (i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-    }
+    appendWithLineFeeds(out, text);
     return out;
 }
 
@@ -81,46 +90,61 @@ void ListTable::appendBoxRecord(std::string &box, std::string_view record, char 
 
 lists::NotText ListTable::setText(std::string_view text)
 {
-    std::string typed = withLineFeeds(text);
-    // A NUL pasted into the box is no reason to refuse the rest: it reads as a blank.
-    std::replace(typed.begin(), typed.end(), '\0', ' ');
+    std::vector<char> box;
+    box.reserve(text.size());
+    appendWithLineFeeds(box, text);
+    const std::string_view typed(box.data(), box.size());
     lists::MemorySource source(typed);
     lists::ListReader reader(source, { .csv = true, .separator = kTab });
     if (const lists::NotText verdict = reader.open(); verdict != lists::NotText::No) {
         m_lines.clear();
+        m_box.clear();
         m_file.reset();
         reshape();
         return verdict;
     }
-    std::vector<std::string> texts;
-    std::vector<bool> cut;
+    // Each record as a place in the box's own text, which the records of UTF-8 without a mark
+    // follow one after the other; a line cut short ends at its line end.
+    struct Record
+    {
+        std::string_view text;
+        bool cut;
+    };
+    std::vector<Record> records;
+    std::size_t at = lists::markLength(reader.form());
     for (lists::ListRecord record; reader.next(record);) {
-        texts.emplace_back(record.text);
-        cut.push_back(record.cut);
+        records.push_back({ typed.substr(at, record.text.size()), record.cut });
+        at += record.text.size() + record.ending.size();
+        if (record.cut) {
+            const std::size_t end = typed.find('\n', at);
+            at = end == std::string_view::npos ? typed.size() : end + 1;
+        }
     }
     // Only what changed is answered again: typing in one line of a long list answers that line.
-    const std::size_t count = texts.size();
+    const std::size_t count = records.size();
     std::size_t same = 0;
-    while (same < count && same < m_lines.size() && m_lines[same].text == texts[same])
+    while (same < count && same < m_lines.size() && m_lines[same].text == records[same].text)
         ++same;
     std::size_t sameAfter = 0;
     while (sameAfter < count - same && sameAfter < m_lines.size() - same
-           && m_lines[m_lines.size() - 1 - sameAfter].text == texts[count - 1 - sameAfter])
+           && m_lines[m_lines.size() - 1 - sameAfter].text == records[count - 1 - sameAfter].text)
         ++sameAfter;
     std::vector<Line> lines;
     lines.reserve(count);
-    for (std::size_t i = 0; i < same; ++i)
-        lines.push_back(std::move(m_lines[i]));
-    for (std::size_t i = same; i < count - sameAfter; ++i) {
-        Line &line = lines.emplace_back();
-        line.text = std::move(texts[i]);
-        line.hasText = lists::hasText(line.text, kTab);
-        line.cut = cut[i];
-        answer(line);
+    for (std::size_t i = 0; i < count; ++i) {
+        const bool kept = i < same || i >= count - sameAfter;
+        Line &line = lines.emplace_back(
+            kept ? std::move(m_lines[i < same ? i : m_lines.size() - (count - i)]) : Line {});
+        line.text = records[i].text;
+        if (!kept) {
+            line.hasText = lists::hasText(line.text, kTab);
+            line.cells = line.hasText ? lists::fieldCount(line.text, kTab) : 0;
+            line.cut = records[i].cut;
+            answer(line);
+        }
     }
-    for (std::size_t i = m_lines.size() - sameAfter; i < m_lines.size(); ++i)
-        lines.push_back(std::move(m_lines[i]));
     m_lines = std::move(lines);
+    m_box = std::move(box);
     // A file's form goes with the last of its records.
     if (std::none_of(m_lines.begin(), m_lines.end(), [](const Line &l) { return l.record; }))
         m_file.reset();
@@ -200,10 +224,8 @@ void ListTable::answer(Line &line) const
 void ListTable::reshape()
 {
     m_width = 1;
-    for (const Line &line : m_lines) {
-        if (line.hasText)
-            m_width = std::max(m_width, lists::fieldCount(line.text, kTab));
-    }
+    for (const Line &line : m_lines)
+        m_width = std::max(m_width, line.cells);
     m_heading = false;
     if (m_lines.size() >= 2 && m_lines.front().hasText) {
         const Line &first = m_lines.front();

@@ -84,8 +84,9 @@ public:
 private:
     struct Line
     {
-        std::string text; // the record as the box holds it
+        std::string_view text; // the record as the box holds it, in m_box
         bool hasText = false;
+        std::size_t cells = 0; // how many it has; none without text
         bool cut = false; // longer than the reader keeps
         QueryKind kind = QueryKind::Model;
         Outcome outcome = Outcome::Found;
@@ -113,6 +114,7 @@ private:
     std::span<const Column> makers() const;
     const Line &lineOf(std::size_t row) const { return m_lines[row + (m_heading ? 1 : 0)]; }
 
+    std::vector<char> m_box; // the box's text, its line ends LF; a vector keeps its place moved
     std::vector<Line> m_lines;
     int m_column = 1;
     std::optional<Column> m_maker;
