@@ -28,8 +28,10 @@ async function openList(page) {
     await page.locator('#frmList[open]').waitFor();
 }
 
-// The table as a screen reader reads it: each row's cells, the heading first.
-function tableRows(page) {
+// The table as a screen reader reads it, once the page has drawn its next frame, in which the
+// table writes its rows: each row's cells, the heading first.
+async function tableRows(page) {
+    await page.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn))));
     return page.locator('#frmList table').evaluate((table) =>
         [...table.querySelectorAll('tr:not(.spacer)')].map((row) =>
             [...row.cells].map((cell) => cell.textContent)));

@@ -16,14 +16,6 @@ using forms::ListControl;
 // which the window listens for while it lives.
 constexpr const char *kCopyRefused = "selmak-copy-refused";
 
-std::string wellFormed(const val &text)
-{
-    // A lone surrogate becomes U+FFFD, as in the find window.
-    if (text["toWellFormed"].isUndefined())
-        return text.as<std::string>();
-    return text.call<val>("toWellFormed").as<std::string>();
-}
-
 } // namespace
 
 ListWindow::ListWindow(const val &parent, WarningDialog &warning)
@@ -46,9 +38,10 @@ ListWindow::~ListWindow()
         val::global("URL").call<void>("revokeObjectURL", m_download);
 }
 
+// A lone surrogate becomes U+FFFD, as in the find window.
 std::string ListWindow::listText() const
 {
-    return wellFormed(control(ListControl::txtList)["value"]);
+    return utf8Of(control(ListControl::txtList)["value"]);
 }
 
 void ListWindow::setListText(std::string_view text)
@@ -58,7 +51,7 @@ void ListWindow::setListText(std::string_view text)
 
 std::string ListWindow::columnText() const
 {
-    return wellFormed(control(ListControl::txtColumn)["value"]);
+    return utf8Of(control(ListControl::txtColumn)["value"]);
 }
 
 void ListWindow::setMakers(std::span<const std::string_view> names)

@@ -7,12 +7,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace selmak::web {
 namespace {
 
 // Rows written beyond those in view on either side, so that a short scroll shows written rows.
 constexpr std::size_t kSpare = 8;
+
+// What the view asks the page's next frame for.
+constexpr const char *kDraw = "selmak-draw";
 
 std::string pixels(double value)
 {
@@ -41,6 +45,10 @@ TableView::TableView(val region, Listeners &listeners)
       m_body(m_table.call<val>("querySelector", std::string("tbody")))
 {
     listeners.listen(m_region, "scroll", [this](val) { render(); });
+    listeners.listen(m_region, kDraw, [this](val) {
+        m_drawing = false;
+        render();
+    });
 }
 
 // The row height the style sheet gives: one line, on a desktop or a phone.
@@ -64,8 +72,11 @@ void TableView::show(const forms::ListTable &table)
         setColumns();
     }
     setAttribute(m_table, "aria-rowcount", std::to_string(table.rowCount() + 1));
+    // Which rows are in view is known once the page is laid out anew: reading it now would lay out
+    // the box of the list, which has just changed, before the browser would.
     m_stale = true;
-    render();
+    if (!std::exchange(m_drawing, true))
+        atNextFrame(m_region, kDraw);
 }
 
 void TableView::setColumns()

@@ -22,7 +22,8 @@ class TableView
 public:
     TableView(val region, Listeners &listeners);
 
-    // The rows, the columns or the cells have changed: `table` lives as long as the view.
+    // The rows, the columns or the cells have changed: `table` lives as long as the view. The
+    // rows are written in the page's next frame, once it is laid out.
     void show(const forms::ListTable &table);
 
 private:
@@ -40,6 +41,7 @@ private:
     std::size_t m_first = 0; // the rows in the page
     std::size_t m_last = 0;
     bool m_stale = true; // the rows in the page are not the table's
+    bool m_drawing = false; // a frame is asked for
 };
 
 } // namespace selmak::web
