@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The Qt list window, everything included: the box's change, the rows read and answered, the
 // table's model reset, the status set, and the window laid out and drawn again. A paste of a
-// bill of 10,000 and of 100,000 rows, then a keystroke at the end of the longer one.
+// bill of 10,000 and of 100,000 rows, the same paste into a plain box alone (and emptied again,
+// both timed), then a keystroke at the end of the longer one.
 #include "ui/qt/main_window.h"
 
 #include <QApplication>
@@ -76,6 +77,31 @@ private slots:
         }
         qInfo("%s: %.1f ms a paste, the box emptied before it aside", QTest::currentDataTag(),
               static_cast<double>(total) / rounds / 1e6);
+    }
+
+    void bareBox_data() { paste_data(); }
+
+    // The same paste into a plain box of the same size and font, alone: what Qt's box costs.
+    void bareBox()
+    {
+        QFETCH(int, rows);
+        selmak::ui::MainWindow window([](QWidget *, const QString &) {});
+        QPlainTextEdit *listBox = openList(window);
+        QVERIFY(listBox);
+        QPlainTextEdit box;
+        box.setFont(listBox->font());
+        box.setLineWrapMode(QPlainTextEdit::NoWrap);
+        box.resize(listBox->size());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QString text = bill(rows);
+        QBENCHMARK
+        {
+            box.setPlainText(text);
+            QApplication::processEvents();
+            box.clear();
+            QApplication::processEvents();
+        }
     }
 
     // Two edits a round, both drawn: a character typed at the end of the last row, then taken
