@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "control_named.h"
 #include "forms/today_line.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/find_dialog.h"
@@ -47,13 +48,6 @@ private slots:
     void goesWithTheMainWindow();
 
 private:
-    template<typename T> T *child(QWidget *window, const char *name) const
-    {
-        T *widget = window->findChild<T *>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
     static QList<FindDialog *> findWindows();
     FindDialog *openFind();
     QString shown(const char *label) const { return child<QLabel>(m_window.get(), label)->text(); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The list window's binding to Qt: how it opens, one paste, one copy, and one open and save round
 // trip through injected file dialogs. What the table holds is the form's, tested in tests/forms.
+#include "control_named.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/list_dialog.h"
 #include "ui/qt/main_window.h"
@@ -38,13 +39,6 @@ private slots:
     void savesAnOpenedBillBackInItsOwnColumns();
 
 private:
-    template<typename T> T *child(QWidget *window, const char *name) const
-    {
-        T *widget = window->findChild<T *>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
     ListDialog *openList();
     QStringList shownRow(ListDialog *list, int row) const;
 
