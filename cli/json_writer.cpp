@@ -2,8 +2,12 @@
 #include "cli/json_writer.h"
 
 #include "core/catalog.h"
+#include "core/order_codes.h"
 #include "core/today_ranges.h"
 #include "core/utf8.h"
+
+#include <algorithm>
+#include <charconv>
 
 namespace selmak::cli {
 namespace {
@@ -15,6 +19,8 @@ struct Context
     const lists::AnswerRow &row;
     const ModelHit *hit; // none for a line that found nothing
     JsonWriter &writer;
+
+    const Order *order; // what the code reads as, where the hit is its frame
 
     bool stepped() const { return hit != nullptr && hit->step != kNoStep; }
 };
@@ -37,12 +43,124 @@ void appendRange(std::string &out, const TodayFrame *frame)
     appendJsonString(out, frame->brand);
     out.append(",\"name\":");
     appendJsonString(out, frame->range);
-    out.append(frame->kind == FrameKind::Today ? ",\"kind\":\"today\"" : ",\"kind\":\"series\"");
+    out.append(",\"kind\":");
+    out.append(frame->kind == FrameKind::Today              ? "\"today\""
+                   : frame->kind == FrameKind::Discontinued ? "\"discontinued\""
+                                                            : "\"series\"");
     out.append(",\"power_kw\":");
     appendTextOrNull(out, frame->powerText);
     out.append(",\"current_a\":");
-    appendJsonString(out, frame->currentText);
+    appendTextOrNull(out, frame->currentText);
     out.push_back('}');
+}
+
+void appendNumber(std::string &out, double value)
+{
+    char text[32];
+    const auto written = std::to_chars(std::begin(text), std::end(text), value);
+    out.append(text, written.ptr);
+}
+
+void appendContacts(std::string &out, Contacts contacts)
+{
+    out.append("{\"no\":").append(std::to_string(contacts.no));
+    out.append(",\"nc\":").append(std::to_string(contacts.nc)).push_back('}');
+}
+
+std::string_view kindValue(CoilKind kind)
+{
+    switch (kind) {
+    case CoilKind::Ac:
+        return "\"AC\"";
+    case CoilKind::Dc:
+        return "\"DC\"";
+    case CoilKind::AcDc:
+        break;
+    }
+    return "\"AC/DC\"";
+}
+
+std::string_view hertzValue(Frequency hz)
+{
+    switch (hz) {
+    case Frequency::Hz50:
+        return "\"50\"";
+    case Frequency::Hz60:
+        return "\"60\"";
+    case Frequency::Hz50And60:
+        return "\"50/60\"";
+    case Frequency::None:
+        break;
+    }
+    return "null";
+}
+
+std::string_view terminalsValue(const std::optional<Terminals> &terminals)
+{
+    if (!terminals)
+        return "null";
+    switch (*terminals) {
+    case Terminals::Screw:
+        return "\"screw\"";
+    case Terminals::Spring:
+        return "\"spring\"";
+    case Terminals::Ring:
+        break;
+    }
+    return "\"ring\"";
+}
+
+// {"frame", "coil": {"kind", "volts": [min, max], "hz"}, "aux": {"no", "nc"}, "terminals"}: each
+// part null where no rule says it. A dual rating's volts are its two voltages.
+void appendOrder(std::string &out, const Order *order)
+{
+    if (order == nullptr) {
+        out.append("null");
+        return;
+    }
+    out.append("{\"frame\":");
+    appendJsonString(out, order->frame->model);
+    out.append(",\"coil\":");
+    if (const std::optional<Coil> &coil = order->coil) {
+        out.append("{\"kind\":").append(kindValue(coil->kind)).append(",\"volts\":[");
+        appendNumber(out, std::min(coil->low, coil->high));
+        out.push_back(',');
+        appendNumber(out, std::max(coil->low, coil->high));
+        out.append("],\"hz\":").append(hertzValue(coil->hz)).push_back('}');
+    } else {
+        out.append("null");
+    }
+    out.append(",\"aux\":");
+    if (order->aux)
+        appendContacts(out, *order->aux);
+    else
+        out.append("null");
+    out.append(",\"terminals\":").append(terminalsValue(order->terminals)).push_back('}');
+}
+
+// Each maker's whole code of today for the order (null where none is written) or, with `lacks`,
+// the auxiliary contacts that each written code lacks, for the makers whose code lacks any.
+void appendTodayCodes(std::string &out, std::span<const Column> makers, int step,
+                      const Order &order, bool lacks)
+{
+    char open = '{';
+    for (const Column maker : makers) {
+        const TodayCode code = todayCode(maker, step, order);
+        const bool written = code.outcome == TodayCodeOutcome::Written;
+        if (lacks && !(written && (code.missing.no > 0 || code.missing.nc > 0)))
+            continue;
+        out.push_back(open);
+        open = ',';
+        appendJsonString(out, columnInfo(maker).heading);
+        out.push_back(':');
+        if (lacks)
+            appendContacts(out, code.missing);
+        else if (written)
+            appendJsonString(out, code.code);
+        else
+            out.append("null");
+    }
+    out.append(open == '{' ? "{}" : "}");
 }
 
 void appendRating(std::string &out, const Context &c, Column column)
@@ -60,7 +178,7 @@ struct JsonKey
 };
 
 // The one table of keys, in the order they are written.
-constexpr std::array<JsonKey, 9> kKeys { {
+constexpr std::array<JsonKey, 13> kKeys { {
     { "query", [](std::string &out, const Context &c) { appendJsonString(out, c.row.query); } },
     { "kind",
       [](std::string &out, const Context &c) {
@@ -84,16 +202,29 @@ constexpr std::array<JsonKey, 9> kKeys { {
           appendRange(out, c.hit->frame);
           out.push_back('}');
       } },
+    { "order", [](std::string &out, const Context &c) { appendOrder(out, c.order); } },
     { "power_kw", [](std::string &out, const Context &c) { appendRating(out, c, Column::Power); } },
     { "current_a",
       [](std::string &out, const Context &c) { appendRating(out, c, Column::Current); } },
     { "models",
       [](std::string &out, const Context &c) {
-          out.append(c.stepped() ? c.writer.makersAt(c.hit->step, false) : "null");
+          out.append(c.stepped() ? c.writer.makersAt(c.hit->step, JsonWriter::Models) : "null");
       } },
     { "today",
       [](std::string &out, const Context &c) {
-          out.append(c.stepped() ? c.writer.makersAt(c.hit->step, true) : "null");
+          out.append(c.stepped() ? c.writer.makersAt(c.hit->step, JsonWriter::Today) : "null");
+      } },
+    { "today_unrated",
+      [](std::string &out, const Context &c) {
+          out.append(c.stepped() ? c.writer.makersAt(c.hit->step, JsonWriter::Unrated) : "null");
+      } },
+    { "today_code",
+      [](std::string &out, const Context &c) {
+          out.append(c.stepped() && c.order ? c.writer.codesAt(c.hit->step, *c.order)[0] : "null");
+      } },
+    { "today_code_lacks",
+      [](std::string &out, const Context &c) {
+          out.append(c.stepped() && c.order ? c.writer.codesAt(c.hit->step, *c.order)[1] : "null");
       } },
     { "error",
       [](std::string &out, const Context &c) {
@@ -142,32 +273,54 @@ void appendJsonString(std::string &out, std::string_view text)
 
 JsonWriter::JsonWriter(std::span<const Column> makers) : m_makers(makers) { }
 
-const std::string &JsonWriter::makersAt(int step, bool today)
+const std::string &JsonWriter::makersAt(int step, Makers what)
 {
-    std::string &text = m_makersAt[static_cast<std::size_t>(2 * step + (today ? 1 : 0))];
+    std::string &text = m_makersAt[static_cast<std::size_t>(3 * step + what)];
     if (!text.empty())
         return text;
-    text.push_back('{');
+    // Unrated: the makers whose model of today is listed without a rating, as an array.
+    text.push_back(what == Unrated ? '[' : '{');
     for (const Column maker : m_makers) {
+        const std::size_t before = text.size();
         if (text.size() > 1)
             text.push_back(',');
-        appendJsonString(text, columnInfo(maker).heading);
+        const std::string_view caption = columnInfo(maker).heading;
+        if (what == Unrated) {
+            const TodayFrame *frame = todayFrame(maker, step);
+            if (frame != nullptr && !isRated(*frame))
+                appendJsonString(text, caption);
+            else
+                text.resize(before);
+            continue;
+        }
+        appendJsonString(text, caption);
         text.push_back(':');
         const std::string_view model
-            = today ? todayModel(maker, step) : *Catalog::cell(maker, step);
+            = what == Today ? todayModel(maker, step) : *Catalog::cell(maker, step);
         if (model == kNoModel)
             text.append("null");
         else
             appendJsonString(text, model);
     }
-    text.push_back('}');
+    text.push_back(what == Unrated ? ']' : '}');
     return text;
+}
+
+const std::array<std::string, 2> &JsonWriter::codesAt(int step, const Order &order)
+{
+    std::array<std::string, 2> &codes = m_codesAt.at(std::uint32_t { 1 } << step, order);
+    if (codes[0].empty()) {
+        appendTodayCodes(codes[0], m_makers, step, order, false);
+        appendTodayCodes(codes[1], m_makers, step, order, true);
+    }
+    return codes;
 }
 
 void JsonWriter::appendRow(std::string &out, const lists::AnswerRow &row)
 {
     const auto object = [&](const ModelHit *hit) {
-        const Context context { row, hit, *this };
+        const Context context { row, hit, *this,
+                                hit != nullptr ? lists::orderOf(row, *hit) : nullptr };
         char open = '{';
         for (const JsonKey &key : kKeys) {
             out.push_back(open);

@@ -87,13 +87,14 @@ constexpr Texts kUsage {
     "Usage: selmak-find --power KW | --current A | [--model] CODE [OPTION...]\n"
     "       selmak-find --batch FILE [--column N] [OPTION...]\n"
     "Find a contactor's size step in the AC-3 catalogue and every maker's model for it, with the\n"
-    "model each maker sells today (from the makers' data sheets in data/; check one before "
-    "ordering).\n\n",
+    "model each maker sells today and, for a whole order code, its whole code with the same coil\n"
+    "and contacts (from the makers' data sheets in data/; check one before ordering).\n\n",
     "Использование: selmak-find --power КВТ | --current А | [--model] КОД [ПАРАМЕТР...]\n"
     "               selmak-find --batch ФАЙЛ [--column N] [ПАРАМЕТР...]\n"
     "Находит ступень типоразмера контактора в каталоге AC-3 и модель каждого производителя для "
-    "неё,\nа также модель, которую производитель выпускает сегодня (по его документации в data/; "
-    "перед\nзаказом сверьтесь с ней).\n\n",
+    "неё,\nа также модель, которую производитель выпускает сегодня, а для полного кода заказа — "
+    "его\nполный код с той же катушкой и блок-контактами (по документации производителей в "
+    "data/;\nперед заказом сверьтесь с ней).\n\n",
 };
 
 constexpr Texts kExitStatus {

@@ -5,6 +5,7 @@
 #include "cli/text_writer.h"
 #include "forms/hit_line.h"
 #include "forms/outcome_text.h"
+#include "lists/answer_memo.h"
 #include "lists/bill_writer.h"
 #include "lists/csv_split.h"
 #include "lists/list_reader.h"
@@ -120,17 +121,35 @@ bool blank(std::string_view text)
     });
 }
 
-// One line answered; `hits` keeps the rated hits that the row views.
-AnswerRow answered(std::string_view query, bool cut, std::vector<ModelHit> &hits)
+// What a row views beside itself: the rated hits and what the code reads as.
+struct Viewed
 {
-    hits.clear();
+    std::vector<ModelHit> hits;
+    Order order;
+};
+
+// A line's answer as a row, kept in `viewed`.
+AnswerRow rowOf(std::string_view query, const Answer &found, Viewed &viewed)
+{
+    viewed.hits = found.rated();
+    viewed.order = found.order;
+    return { query, found.kind, found.outcome, viewed.hits,
+             viewed.order.frame != nullptr ? &viewed.order : nullptr };
+}
+
+// One line of a list answered, and where the memo keeps it (none for a line not looked up);
+// valid until the next.
+AnswerRow answered(std::string_view query, bool cut, lists::AnswerMemo &memo,
+                   lists::RowAnswer *&kept)
+{
+    kept = nullptr;
     if (cut)
         return { query, QueryKind::Model, Outcome::LineTooLong, {} };
     if (blank(query))
         return { query, QueryKind::Model, Outcome::Found, {} };
-    const Answer found = answer(query);
-    hits = found.rated();
-    return { query, found.kind, found.outcome, hits };
+    kept = &memo.answer(query);
+    return { query, kept->kind, kept->outcome, kept->hits,
+             kept->order.frame != nullptr ? &kept->order : nullptr };
 }
 
 int runList(const Options &options, lists::ListReader &reader, Stream &out)
@@ -141,15 +160,25 @@ int runList(const Options &options, lists::ListReader &reader, Stream &out)
     out.write(text);
     bool skip = options.header.value_or(false);
     bool allFound = true;
-    std::vector<ModelHit> hits;
+    lists::AnswerMemo memo;
+    // A row of CSV or JSON is the same wherever its line stands; the text format sets records
+    // apart by what came before.
+    const bool reuse = options.format != Format::Text;
     for (lists::ListRecord record; reader.next(record);) {
         if (std::exchange(skip, false))
             continue;
-        const AnswerRow row = answered(record.text, record.cut, hits);
+        lists::RowAnswer *kept = nullptr;
+        const AnswerRow row = answered(record.text, record.cut, memo, kept);
         allFound = allFound && isFound(row.outcome);
+        if (reuse && kept != nullptr && !kept->written.empty()) {
+            out.write(kept->written);
+            continue;
+        }
         text.clear();
         writer->appendRow(text, row);
         out.write(text);
+        if (reuse && kept != nullptr)
+            kept->written = text;
     }
     return allFound ? kAllFound : kSomeNotFound;
 }
@@ -163,7 +192,7 @@ int runBill(const Options &options, lists::ListReader &reader, Stream &out, Note
     int status = kAllFound;
     std::string text;
     std::string query;
-    std::vector<ModelHit> hits;
+    lists::AnswerMemo memo;
     for (lists::ListRecord record; reader.next(record);) {
         text.clear();
         if (record.unclosed) {
@@ -195,7 +224,8 @@ int runBill(const Options &options, lists::ListReader &reader, Stream &out, Note
         AnswerRow row { {}, QueryKind::Model, Outcome::NoSuchColumn, {} };
         if (hasCell || column < layout.width) {
             query = hasCell ? lists::fieldValue(cell) : std::string();
-            row = answered(query, record.cut, hits);
+            lists::RowAnswer *kept = nullptr;
+            row = answered(query, record.cut, memo, kept);
         }
         if (!isFound(row.outcome))
             status = kSomeNotFound;
@@ -223,8 +253,9 @@ int runSingle(const Options &options, Stream &out, Stream &err, Language)
 {
     const QueryKind kind = kindOf(options.mode);
     const Answer found = answer(options.subject, kind);
-    const std::vector<ModelHit> hits = found.rated();
-    const AnswerRow row { options.subject, kind, found.outcome, hits };
+    Viewed viewed;
+    const AnswerRow row = rowOf(options.subject, found, viewed);
+    const std::vector<ModelHit> &hits = viewed.hits;
     const bool stepped = std::any_of(hits.begin(), hits.end(),
                                      [](const ModelHit &hit) { return hit.step != kNoStep; });
     std::string text;
@@ -238,7 +269,7 @@ int runSingle(const Options &options, Stream &out, Stream &err, Language)
         }
         for (const ModelHit &hit : hits) {
             appendPrintable(text, options.subject);
-            text.append(": ").append(forms::hitLine(hit)).push_back('\n');
+            text.append(": ").append(forms::hitLine(hit, shownOrder(row, hit))).push_back('\n');
         }
         err.write(text);
         return kSomeNotFound;

@@ -2,9 +2,11 @@
 #include "cli/text_writer.h"
 
 #include "core/catalog.h"
+#include "core/order_codes.h"
 #include "core/today_ranges.h"
 #include "core/utf8.h"
 #include "forms/hit_line.h"
+#include "forms/order_line.h"
 #include "forms/outcome_text.h"
 
 #include <algorithm>
@@ -24,7 +26,22 @@ bool isControl(char32_t c)
     return c < 0x20 || (c >= 0x7F && c < 0xA0);
 }
 
+// A maker's model of today at a step, or its whole code for an order.
+std::string today(Column column, int step, const Order *order)
+{
+    if (order != nullptr)
+        return forms::todayCodeText(todayCode(column, step, *order));
+    const TodayFrame *frame = todayFrame(column, step);
+    return frame != nullptr ? forms::todayModelText(*frame) : std::string("---");
+}
+
 } // namespace
+
+const Order *shownOrder(const lists::AnswerRow &row, const ModelHit &hit)
+{
+    const Order *order = lists::orderOf(row, hit);
+    return order != nullptr && forms::showsOrder(row.query, *order) ? order : nullptr;
+}
 
 void appendPrintable(std::string &out, std::string_view text)
 {
@@ -69,10 +86,11 @@ void TextWriter::appendRow(std::string &out, const lists::AnswerRow &row)
     }
     for (const ModelHit &hit : row.hits) {
         appendHeading(out, row);
+        const Order *order = shownOrder(row, hit);
         if (hit.model.empty())
             out.append("ступень ").append(std::to_string(hit.step));
         else
-            out.append(forms::hitLine(hit));
+            out.append(forms::hitLine(hit, order));
         if (row.outcome == Outcome::Candidate)
             out.append(" (").append(forms::outcomeText(row.outcome)).push_back(')');
         out.push_back('\n');
@@ -90,7 +108,7 @@ void TextWriter::appendRow(std::string &out, const lists::AnswerRow &row)
             if (isMaker(column)) {
                 out.append(modelWidth - displayWidth(model) + 2, ' ');
                 out.append(forms::kTodayWord).push_back(' ');
-                out.append(todayModel(column, hit.step));
+                out.append(today(column, hit.step, order));
             }
             out.push_back('\n');
         }

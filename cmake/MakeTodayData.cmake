@@ -9,9 +9,21 @@
 # It refuses data it cannot vouch for, naming the file and line: an unknown column or kind, a
 # figure that is not a plain positive decimal, a source id that sources.csv does not define, a
 # range without a source, a model listed twice in one column.
+#
+# Given a CSV file instead, it makes a table of that file's rows as texts, one member per column
+# in the header's order and then the line, and checks nothing but the header and the field count:
+# the program's tests check the rows.
+#
+#   cmake -DCSV=data/coils.csv "-DHEADER=range,frames,code,kind,volts,hz,source" -DTYPE=CoilRow
+#         -DNAME=coilRows -DINCLUDE=core/order_data.h -DOUTPUT=coils.cpp -P cmake/MakeTodayData.cmake
 cmake_minimum_required(VERSION 3.25)
 
-foreach(input TODAY SOURCES COLUMNS OUTPUT)
+if(DEFINED CSV)
+    set(inputs CSV HEADER TYPE NAME INCLUDE OUTPUT)
+else()
+    set(inputs TODAY SOURCES COLUMNS OUTPUT)
+endif()
+foreach(input IN LISTS inputs)
     if(NOT DEFINED ${input})
         message(FATAL_ERROR "MakeTodayData.cmake: -D${input}=... is missing")
     endif()
@@ -111,6 +123,61 @@ function(literal text out)
     set(${out} "\"${text}\"" PARENT_SCOPE)
 endfunction()
 
+# Writes the output through a temporary file, so that only a changed table is rebuilt.
+function(write_output content)
+    file(CONFIGURE OUTPUT "${OUTPUT}.new" @ONLY CONTENT "${content}")
+    execute_process(COMMAND ${CMAKE_COMMAND} -E copy_if_different "${OUTPUT}.new" "${OUTPUT}")
+    file(REMOVE "${OUTPUT}.new")
+endfunction()
+
+if(DEFINED CSV)
+    read_csv("${CSV}" "${HEADER}" row)
+    string(REPLACE "," ";" names "${HEADER}")
+    list(LENGTH names fields)
+    math(EXPR last_field "${fields} - 1")
+    set(rows_cpp "")
+    math(EXPR last_row "${row_count} - 1")
+    foreach(n RANGE 0 ${last_row})
+        if(row_count EQUAL 0)
+            break()
+        endif()
+        string(APPEND rows_cpp "    {")
+        foreach(field RANGE 0 ${last_field})
+            literal("${row_${n}_${field}}" text)
+            string(APPEND rows_cpp " ${text},")
+        endforeach()
+        string(APPEND rows_cpp " ${row_${n}_line} },\n")
+    endforeach()
+    if(row_count EQUAL 0)
+        set(rows_init "{}")
+    else()
+        set(rows_init "{ {\n${rows_cpp}} }")
+    endif()
+    get_filename_component(csv_name "${CSV}" NAME)
+    write_output([[
+// SPDX-License-Identifier: MIT
+// Made by cmake/MakeTodayData.cmake from @csv_name@: edit that.
+#include "@INCLUDE@"
+
+#include <array>
+
+namespace selmak {
+namespace {
+
+constexpr std::array<@TYPE@, @row_count@> kRows @rows_init@;
+
+} // namespace
+
+std::span<const @TYPE@> @NAME@() noexcept
+{
+    return kRows;
+}
+
+} // namespace selmak
+]])
+    return()
+endif()
+
 # The columns as the window captions them, read from the one place that names them.
 file(STRINGS "${COLUMNS}" column_lines ENCODING UTF-8 REGEX "{ Column::[A-Za-z]+, \"lbl")
 foreach(column_line IN LISTS column_lines)
@@ -182,8 +249,10 @@ foreach(n RANGE 0 ${last_frame})
         set(kind_cpp FrameKind::Today)
     elseif(kind STREQUAL "series")
         set(kind_cpp FrameKind::Series)
+    elseif(kind STREQUAL "discontinued")
+        set(kind_cpp FrameKind::Discontinued)
     else()
-        fail("${TODAY}" ${line} "unknown kind '${kind}' (today or series)")
+        fail("${TODAY}" ${line} "unknown kind '${kind}' (today, discontinued or series)")
     endif()
     set(kw_name "the power (kw)")
     set(a_name "the current (a)")
@@ -239,7 +308,7 @@ else()
     set(frames_init "{ {\n${frames_cpp}} }")
 endif()
 
-file(CONFIGURE OUTPUT "${OUTPUT}.new" @ONLY CONTENT [[
+write_output([[
 // SPDX-License-Identifier: MIT
 // Made by cmake/MakeTodayData.cmake from data/today.csv and data/sources.csv: edit those.
 #include "core/today_data.h"
@@ -267,6 +336,3 @@ std::span<const TodayFrame> todayFrames() noexcept
 
 } // namespace selmak
 ]])
-# Only a changed table is rebuilt.
-execute_process(COMMAND ${CMAKE_COMMAND} -E copy_if_different "${OUTPUT}.new" "${OUTPUT}")
-file(REMOVE "${OUTPUT}.new")

@@ -58,7 +58,7 @@ Answer answerModel(std::string_view code)
                  ModelKeyReader(code).next() ? Outcome::NoModel : Outcome::NothingToFind,
                  {} };
     case ModelMatch::Candidates:
-        return { QueryKind::Model, Outcome::Candidate, std::move(search.hits) };
+        return { QueryKind::Model, Outcome::Candidate, std::move(search.hits), search.order };
     case ModelMatch::Found:
         break;
     }
@@ -66,7 +66,7 @@ Answer answerModel(std::string_view code)
                                      [](const ModelHit &hit) { return hit.step != kNoStep; });
     const Outcome outcome
         = stepped ? Outcome::Found : outcomeOf(search.hits.front(), Outcome::Found);
-    return { QueryKind::Model, outcome, std::move(search.hits) };
+    return { QueryKind::Model, outcome, std::move(search.hits), search.order };
 }
 
 // The AC-3 power at 400 V of each frame of today's data, by maker column and key, built once.
@@ -142,7 +142,17 @@ Outcome outcomeOf(const ModelHit &hit, Outcome line)
 {
     if (hit.frame == nullptr || hit.step != kNoStep)
         return line;
-    return hit.frame->powerText.empty() ? Outcome::NoPublishedPower : Outcome::BelowSmallestStep;
+    if (!isRated(*hit.frame))
+        return hit.frame->currentText.empty() ? Outcome::RatingNotConfirmed
+                                              : Outcome::NoPublishedPower;
+    return Outcome::BelowSmallestStep;
+}
+
+bool isFrameOf(const ModelHit &hit, const Order &order)
+{
+    if (order.frame == nullptr || hit.frame != nullptr)
+        return hit.frame != nullptr && hit.frame == order.frame;
+    return hit.maker == order.frame->column && sameKey(hit.model, order.frame->model);
 }
 
 std::vector<ModelHit> Answer::rated() const

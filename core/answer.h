@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/model_finder.h"
+#include "core/order.h"
 
 #include <optional>
 #include <span>
@@ -22,6 +23,7 @@ enum class Outcome {
     NoModel, // no catalogue model begins the code
     BelowSmallestStep, // a frame whose AC-3 power at 400 V is below the smallest step's
     NoPublishedPower, // a frame whose maker gives its AC-3 current but no power at 400 V
+    RatingNotConfirmed, // a frame listed without its rating: no source gives it yet
     OutOfRange, // a power or current outside the catalogue's range
     LineTooLong, // a list's line too long to keep: not looked up
     NoSuchColumn, // a bill's row without the column the query is taken from
@@ -45,6 +47,9 @@ struct Answer
     // A number's step as one hit in the column of its quantity (Column::Power or Column::Current,
     // no model); a code's hits as findModel gives them, every cell and frame it names.
     std::vector<ModelHit> hits;
+    // A code read as a whole order code (core/order_codes.h): its frame, coil, contacts and
+    // terminals, where a hit is that frame (isFrameOf). No frame for a number.
+    Order order {};
 
     // The hits a list's row answers with: as `hits`, but a catalogue model that stands at several
     // steps only at the step its own AC-3 rating gives, where today's data knows the frame
@@ -59,6 +64,11 @@ Answer answer(std::string_view text, std::optional<QueryKind> kind = std::nullop
 
 // What one hit says: Found, Candidate, or why a frame has no step.
 Outcome outcomeOf(const ModelHit &hit, Outcome line);
+
+// Whether a hit is the frame a code was read as (core/order_codes.h): the frame itself, or the
+// catalogue's model of its name in its column. A code's other hits (a model of the same name in
+// another maker's column) are not what the reading speaks of.
+bool isFrameOf(const ModelHit &hit, const Order &order);
 
 // Whether a line with this outcome found what it asked for: a step, and not a mere beginning.
 constexpr bool isFound(Outcome outcome)

@@ -2,6 +2,7 @@
 #include "core/model_finder.h"
 
 #include "core/catalog.h"
+#include "core/order_codes.h"
 #include "core/today_ranges.h"
 
 #include <algorithm>
@@ -64,6 +65,12 @@ public:
 
     std::span<const Entry> entries() const { return m_entries; }
 
+    // The key of a frame of todayFrames().
+    const std::string &keyOf(const TodayFrame &frame) const
+    {
+        return m_frameKeys[static_cast<std::size_t>(&frame - todayFrames().data())];
+    }
+
 private:
     Index()
     {
@@ -82,6 +89,7 @@ private:
         }
         for (const TodayFrame &frame : todayFrames()) {
             std::string key = modelKey(frame.model);
+            m_frameKeys.push_back(key);
             if (catalogued.contains({ frame.column, key }))
                 continue;
             std::vector<int> steps = stepsOfPower(frame.power);
@@ -108,6 +116,7 @@ private:
     }
 
     std::vector<Entry> m_entries;
+    std::vector<std::string> m_frameKeys; // in the order of todayFrames()
 };
 
 // Of a range whose keys all begin with the same `length` symbols, those that are that long: they
@@ -176,6 +185,35 @@ std::vector<ModelHit> candidateHits(std::span<const Entry> range)
     return hits;
 }
 
+// The hits of a frame: its own, or those of the catalogue's model of its name in its column.
+std::vector<ModelHit> frameHits(const TodayFrame &frame)
+{
+    const std::string &key = Index::instance().keyOf(frame);
+    const std::span<const Entry> entries = Index::instance().entries();
+    const auto first
+        = std::lower_bound(entries.begin(), entries.end(), key,
+                           [](const Entry &e, const std::string &k) { return e.key < k; });
+    std::vector<ModelHit> hits;
+    for (const Entry &entry : std::span(first, entries.end())) {
+        if (entry.key != key)
+            break;
+        if (entry.hit.maker == frame.column && (hits.empty() || !sameCell(hits.back(), entry.hit)))
+            hits.push_back(entry.hit);
+    }
+    return hits;
+}
+
+// The hits of the frame the code reads as, where that reading overrides the models' keys: a
+// whole reading as another model than the one found (`found`, its key), or any reading where
+// none was found.
+std::vector<ModelHit> decodedHits(const Order &order, const std::string *found)
+{
+    if (order.frame == nullptr
+        || (found != nullptr && (!order.whole || Index::instance().keyOf(*order.frame) == *found)))
+        return {};
+    return frameHits(*order.frame);
+}
+
 } // namespace
 
 ModelSearch findModel(std::string_view text)
@@ -197,11 +235,23 @@ ModelSearch findModel(std::string_view text)
             bestEndsAtBreak = atBreak;
         }
     }
-    if (!best.empty())
-        return { ModelMatch::Found, foundHits(best) };
-    if (length > 0 && !symbol && !range.empty())
-        return { ModelMatch::Candidates, candidateHits(range) };
-    return {};
+    ModelSearch search;
+    if (!best.empty()) {
+        search.match = ModelMatch::Found;
+        search.hits = foundHits(best);
+    } else if (length > 0 && !symbol && !range.empty()) {
+        search.match = ModelMatch::Candidates;
+        search.hits = candidateHits(range);
+    }
+    if (length == 0)
+        return search; // not a letter or a digit: nothing to read as an order code either
+    search.order = decodeOrder(text);
+    const std::string *found = best.empty() ? nullptr : &best.front().key;
+    if (std::vector<ModelHit> hits = decodedHits(search.order, found); !hits.empty()) {
+        search.match = ModelMatch::Found;
+        search.hits = std::move(hits);
+    }
+    return search;
 }
 
 } // namespace selmak

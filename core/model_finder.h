@@ -3,6 +3,7 @@
 
 #include "core/columns.h"
 #include "core/model_key.h"
+#include "core/order.h"
 #include "core/today_data.h"
 
 #include <string_view>
@@ -16,6 +17,7 @@ inline constexpr int kNoStep = 0;
 enum class HitOrigin {
     Catalogue, // a model of the catalogue's cell
     TodayRange, // a frame of a range sold today
+    Discontinued, // a frame of a range its maker has discontinued
     Series, // another frame of the series that the catalogue names
 };
 
@@ -33,9 +35,15 @@ struct ModelHit
 
     HitOrigin origin() const
     {
-        if (frame == nullptr)
-            return HitOrigin::Catalogue;
-        return frame->kind == FrameKind::Today ? HitOrigin::TodayRange : HitOrigin::Series;
+        switch (frame == nullptr ? FrameKind::Series : frame->kind) {
+        case FrameKind::Today:
+            return HitOrigin::TodayRange;
+        case FrameKind::Discontinued:
+            return HitOrigin::Discontinued;
+        case FrameKind::Series:
+            break;
+        }
+        return frame == nullptr ? HitOrigin::Catalogue : HitOrigin::Series;
     }
 
     bool operator==(const ModelHit &) const = default;
@@ -51,6 +59,7 @@ struct ModelSearch
 {
     ModelMatch match = ModelMatch::None;
     std::vector<ModelHit> hits; // by step, then by column, a catalogue model before a frame
+    Order order; // the code read as a whole order code; no frame where none begins it
 };
 
 // The catalogue models and the frames of today's ranges and of the catalogue's series that a code
@@ -63,6 +72,10 @@ struct ModelSearch
 // beats one that does not, and then the longer wins: "DILM15-01" is DILM15, not DILM150;
 // "A95-30-11" is A95, not A9. Every cell or frame of that model is a hit, one per step and
 // maker.
+// A code is also read as a whole order code (core/order_codes.h): where that reading explains the
+// whole code by another frame ("LC1D50AP7" is LC1D50A, not the catalogue's LC1D50), or where no
+// model begins the code but a frame's other spelling does ("DILMC17-10", "KKM11-009-230-10",
+// "КМИ-11211"), the hits are that frame's. The reading is returned too, read once for both.
 ModelSearch findModel(std::string_view text);
 
 } // namespace selmak

@@ -93,7 +93,8 @@ std::optional<ModelKeyReader::Symbol> ModelKeyReader::next()
         m_pending.remove_prefix(1);
         const bool breakBefore = m_separated || kindOf(symbol) != kindOf(m_previous);
         // A number's leading zeros do not count: makers print "BF09" where the catalogue has "BF9".
-        if (symbol == '0' && kindOf(m_previous) != Kind::Digit && digitFollows())
+        if (m_zeros == LeadingZeros::Dropped && symbol == '0' && kindOf(m_previous) != Kind::Digit
+            && digitFollows())
             continue;
         m_separated = false;
         m_previous = symbol;
@@ -115,13 +116,27 @@ bool ModelKeyReader::digitFollows() const
     return false;
 }
 
-std::string modelKey(std::string_view text)
+std::string modelKey(std::string_view text, LeadingZeros zeros)
 {
     std::string key;
-    ModelKeyReader reader(text);
+    ModelKeyReader reader(text, zeros);
     while (const auto symbol = reader.next())
         key.push_back(symbol->symbol);
     return key;
+}
+
+bool sameKey(std::string_view a, std::string_view b, LeadingZeros zeros)
+{
+    ModelKeyReader first(a, zeros);
+    ModelKeyReader second(b, zeros);
+    for (;;) {
+        const auto x = first.next();
+        const auto y = second.next();
+        if (!x || !y)
+            return !x && !y;
+        if (x->symbol != y->symbol)
+            return false;
+    }
 }
 
 } // namespace selmak

@@ -20,6 +20,7 @@ struct Source
 
 enum class FrameKind {
     Today, // sold today
+    Discontinued, // of a range its maker has discontinued, naming a successor range of today
     Series, // another frame of the older series that the catalogue names (3RT1026, A26)
 };
 
@@ -38,6 +39,12 @@ struct TodayFrame
     const Source *source;
     int line; // where data/today.csv lists it
 };
+
+// Whether the frame's maker publishes its AC-3 power at 400 V, so that it stands at a step.
+constexpr bool isRated(const TodayFrame &frame)
+{
+    return !frame.powerText.empty();
+}
 
 // The tables made from data/today.csv and data/sources.csv at build time, in the files' order.
 std::span<const TodayFrame> todayFrames() noexcept;

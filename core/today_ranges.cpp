@@ -5,6 +5,8 @@
 #include "core/lenient_reader.h"
 
 #include <array>
+#include <optional>
+#include <utility>
 
 namespace selmak {
 namespace {
@@ -27,6 +29,71 @@ const std::array<double, kSteps> &stepPowers()
 bool smaller(const TodayFrame &a, const TodayFrame &b)
 {
     return a.power < b.power || (a.power == b.power && a.current < b.current);
+}
+
+// The smallest frame of one kind in the column that reaches the power, by its rating.
+const TodayFrame *smallestRated(std::span<const TodayFrame> frames, Column maker, FrameKind kind,
+                                double power)
+{
+    const TodayFrame *best = nullptr;
+    for (const TodayFrame &frame : frames) {
+        if (frame.column == maker && frame.kind == kind && isRated(frame) && frame.power >= power
+            && (best == nullptr || smaller(frame, *best)))
+            best = &frame;
+    }
+    return best;
+}
+
+// A frame listed without its rating: neither figure is published yet.
+bool ratingUnknown(const TodayFrame &frame)
+{
+    return frame.powerText.empty() && frame.currentText.empty();
+}
+
+// The powers between which an unrated frame's rating must lie: above the rated frame its range
+// lists before it, and up to the next larger rated frame of the maker's column; first in its
+// range, up to the rated frame after it there. Nothing where no frame bounds it from above.
+std::optional<std::pair<double, double>> boundsOf(std::span<const TodayFrame> frames,
+                                                  const TodayFrame &unrated)
+{
+    const TodayFrame *before = nullptr;
+    const TodayFrame *after = nullptr;
+    bool passed = false;
+    for (const TodayFrame &frame : frames) {
+        if (&frame == &unrated)
+            passed = true;
+        else if (isRated(frame) && frame.column == unrated.column && frame.kind == unrated.kind
+                 && frame.range == unrated.range && !passed)
+            before = &frame;
+        else if (isRated(frame) && frame.column == unrated.column && frame.kind == unrated.kind
+                 && frame.range == unrated.range && after == nullptr)
+            after = &frame;
+    }
+    if (before == nullptr)
+        return after != nullptr ? std::optional(std::pair(0.0, after->power)) : std::nullopt;
+    const TodayFrame *next = nullptr;
+    for (const TodayFrame &frame : frames) {
+        if (isRated(frame) && frame.column == unrated.column && frame.kind == unrated.kind
+            && frame.power > before->power && (next == nullptr || frame.power < next->power))
+            next = &frame;
+    }
+    return next != nullptr ? std::optional(std::pair(before->power, next->power)) : std::nullopt;
+}
+
+// The first unrated frame of one kind in the column whose rating may be the step's: the
+// smallest rated frame that reaches the step would pass over it. A step that the upper bound's
+// own power is passes over nothing: that frame is the step's size, not an oversized one.
+const TodayFrame *unratedFor(std::span<const TodayFrame> frames, Column maker, FrameKind kind,
+                             double power)
+{
+    for (const TodayFrame &frame : frames) {
+        if (frame.column != maker || frame.kind != kind || !ratingUnknown(frame))
+            continue;
+        const auto bounds = boundsOf(frames, frame);
+        if (bounds && bounds->first < power && power < bounds->second)
+            return &frame;
+    }
+    return nullptr;
 }
 
 // Every maker's model of today for every step, chosen once.
@@ -84,13 +151,13 @@ const TodayFrame *smallestReaching(std::span<const TodayFrame> frames, Column ma
     if (step < Catalog::kFirstStep || step > Catalog::kLastStep)
         return nullptr;
     const double power = stepPowers()[static_cast<std::size_t>(step)];
-    const TodayFrame *best = nullptr;
-    for (const TodayFrame &frame : frames) {
-        if (frame.column == maker && frame.kind == FrameKind::Today && frame.power >= power
-            && (best == nullptr || smaller(frame, *best)))
-            best = &frame;
+    for (const FrameKind kind : { FrameKind::Today, FrameKind::Discontinued }) {
+        if (const TodayFrame *unrated = unratedFor(frames, maker, kind, power))
+            return unrated;
+        if (const TodayFrame *reaching = smallestRated(frames, maker, kind, power))
+            return reaching;
     }
-    return best;
+    return nullptr;
 }
 
 const TodayFrame *todayFrame(Column maker, int step)

@@ -6,6 +6,7 @@
 #include "forms/find_view.h"
 #include "forms/hit_line.h"
 #include "forms/main_form.h"
+#include "forms/order_line.h"
 #include "forms/outcome_text.h"
 #include "forms/today_line.h"
 
@@ -61,12 +62,15 @@ void FindForm::txtModel_Change()
 {
     const std::string text = m_view.modelText();
     const Answer found = answer(text, QueryKind::Model);
+    m_order = found.order;
+    const bool shown = showsOrder(text, m_order);
     std::vector<std::string> lines;
     lines.reserve(found.hits.size());
-    m_steps.clear();
+    m_listed.clear();
     for (const ModelHit &hit : found.hits) {
-        lines.push_back(hitLine(hit));
-        m_steps.push_back(hit.step);
+        const bool ordered = shown && isFrameOf(hit, m_order);
+        lines.push_back(hitLine(hit, ordered ? &m_order : nullptr));
+        m_listed.push_back({ hit.step, ordered });
     }
     m_view.setHits(lines);
     if (!lines.empty())
@@ -77,9 +81,9 @@ void FindForm::txtModel_Change()
 
 void FindForm::lstHits_Click()
 {
-    const int selected = m_view.selectedHit();
-    const bool any = selected >= 0 && static_cast<std::size_t>(selected) < m_steps.size();
-    m_view.setToday(any ? todayLine(m_steps[static_cast<std::size_t>(selected)]) : std::string());
+    const Listed *hit = SelectedHit();
+    m_view.setToday(hit == nullptr ? std::string()
+                                   : todayLine(hit->step, hit->ordered ? &m_order : nullptr));
 }
 
 void FindForm::cmdShow_Click()
@@ -97,21 +101,21 @@ void FindForm::cmdClose_Click()
     m_view.closeWindow();
 }
 
-int FindForm::SelectedStep() const
+const FindForm::Listed *FindForm::SelectedHit() const
 {
     const int selected = m_view.selectedHit();
-    if (selected < 0 || static_cast<std::size_t>(selected) >= m_steps.size())
-        return kNoStep;
-    return m_steps[static_cast<std::size_t>(selected)];
+    if (selected < 0 || static_cast<std::size_t>(selected) >= m_listed.size())
+        return nullptr;
+    return &m_listed[static_cast<std::size_t>(selected)];
 }
 
 // With nothing selected (an empty list), or a frame with no step, there is nothing to show, and
 // nothing is said: its line and the line of today's models already say it has no step.
 void FindForm::ShowSelectedHit()
 {
-    const int step = SelectedStep();
-    if (step != kNoStep)
-        m_main.ShowStep(step);
+    const Listed *hit = SelectedHit();
+    if (hit != nullptr && hit->step != kNoStep)
+        m_main.ShowStep(hit->step);
 }
 
 } // namespace selmak::forms

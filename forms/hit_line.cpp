@@ -2,6 +2,7 @@
 #include "forms/hit_line.h"
 
 #include "core/catalog.h"
+#include "forms/order_line.h"
 #include "forms/outcome_text.h"
 
 namespace selmak::forms {
@@ -27,9 +28,13 @@ std::string frameLine(const ModelHit &hit, const TodayFrame &frame)
 {
     std::string line(frame.brand);
     line.append("  ").append(hit.model).append(" (").append(frame.range);
-    line.append(frame.kind == FrameKind::Today ? ", сегодня)" : ", серия каталога)");
+    line.append(frame.kind == FrameKind::Today              ? ", сегодня)"
+                    : frame.kind == FrameKind::Discontinued ? ", снят с производства)"
+                                                            : ", серия каталога)");
     const Outcome outcome = outcomeOf(hit, Outcome::Found);
-    if (outcome == Outcome::NoPublishedPower)
+    if (outcome == Outcome::RatingNotConfirmed)
+        line.append("  —  ").append(outcomeText(outcome));
+    else if (outcome == Outcome::NoPublishedPower)
         line.append("  —  ").append(frame.currentText).append(" А, ").append(outcomeText(outcome));
     else if (outcome == Outcome::BelowSmallestStep)
         line.append("  —  ")
@@ -45,9 +50,12 @@ std::string frameLine(const ModelHit &hit, const TodayFrame &frame)
 
 } // namespace
 
-std::string hitLine(const ModelHit &hit)
+std::string hitLine(const ModelHit &hit, const Order *order)
 {
-    return hit.frame == nullptr ? catalogueLine(hit) : frameLine(hit, *hit.frame);
+    std::string line = hit.frame == nullptr ? catalogueLine(hit) : frameLine(hit, *hit.frame);
+    if (order != nullptr)
+        line.append("; ").append(orderLine(*order));
+    return line;
 }
 
 } // namespace selmak::forms

@@ -3,6 +3,7 @@
 
 #include "core/catalog.h"
 #include "forms/outcome_text.h"
+#include "lists/answer_memo.h"
 #include "lists/bill_writer.h"
 #include "lists/byte_source.h"
 #include "lists/csv_columns.h"
@@ -200,11 +201,12 @@ std::string ListTable::lookedUp(const Line &line) const
     return lists::fieldValue(field);
 }
 
-void ListTable::answer(Line &line) const
+void ListTable::answer(Line &line)
 {
     line.kind = QueryKind::Model;
     line.outcome = Outcome::Found;
     line.hits.clear();
+    line.order = {};
     if (!line.hasText)
         return;
     std::string_view field;
@@ -214,10 +216,12 @@ void ListTable::answer(Line &line) const
                || !lists::fieldAt(line.text, kTab, static_cast<std::size_t>(m_column - 1), field)) {
         line.outcome = Outcome::NoSuchColumn;
     } else {
-        const Answer found = selmak::answer(lists::fieldValue(field));
+        // A bill names the same part numbers row after row: each is looked up once.
+        const lists::RowAnswer &found = m_memo.answer(lists::fieldValue(field));
         line.kind = found.kind;
         line.outcome = found.outcome;
-        line.hits = found.rated();
+        line.hits = found.hits;
+        line.order = found.order;
     }
 }
 
@@ -319,10 +323,16 @@ std::string ListTable::cell(std::size_t row, std::size_t column) const
                                                           lists::Found::CurrentA,
                                                           lists::Found::Model,
                                                           lists::Found::Today };
-    const lists::AnswerRow answered { {}, line.kind, line.outcome, line.hits };
     std::string text;
-    lists::appendFoundText(text, kFound[static_cast<std::size_t>(at.part) - 1], answered, at.maker);
+    lists::appendFoundText(text, kFound[static_cast<std::size_t>(at.part) - 1], answered(line, {}),
+                           at.maker);
     return text;
+}
+
+lists::AnswerRow ListTable::answered(const Line &line, std::string_view query)
+{
+    return { query, line.kind, line.outcome, line.hits,
+             line.order.frame != nullptr ? &line.order : nullptr };
 }
 
 ListTable::Counts ListTable::counts() const
@@ -366,7 +376,7 @@ std::string ListTable::saveBytes() const
         // The query is the line as typed, whatever column was asked for.
         for (const Line &line : m_lines) {
             const std::string query = ownCell(line.text, 0);
-            writer.appendRow(out, { query, line.kind, line.outcome, line.hits });
+            writer.appendRow(out, answered(line, query));
         }
         return out;
     }
@@ -397,7 +407,7 @@ std::string ListTable::saveBytes() const
             writer.appendUntouched(out, record);
         } else {
             const std::string query = lookedUp(line);
-            writer.appendRow(out, record, { query, line.kind, line.outcome, line.hits });
+            writer.appendRow(out, record, answered(line, query));
         }
     }
     return out;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "core/answer.h"
+#include "lists/answer_memo.h"
+#include "lists/csv_columns.h"
 #include "lists/list_reader.h"
 
 #include <array>
@@ -91,6 +93,7 @@ private:
         QueryKind kind = QueryKind::Model;
         Outcome outcome = Outcome::Found;
         std::vector<ModelHit> hits; // Answer::rated()
+        Order order; // the code read as a whole order code; no frame for a number
         std::optional<FileRecord> record;
     };
     struct File
@@ -107,7 +110,8 @@ private:
         Column maker = Column::Power;
     };
 
-    void answer(Line &line) const;
+    void answer(Line &line);
+    static lists::AnswerRow answered(const Line &line, std::string_view query);
     std::string lookedUp(const Line &line) const;
     void reshape();
     Place place(std::size_t column) const;
@@ -120,6 +124,7 @@ private:
     std::optional<Column> m_maker;
     std::array<Column, 1> m_oneMaker { Column::Power };
     std::optional<File> m_file;
+    lists::AnswerMemo m_memo;
     std::size_t m_width = 1; // the most cells a record has
     bool m_heading = false;
 };

@@ -20,6 +20,8 @@ std::string_view outcomeText(Outcome outcome, QueryKind kind)
         return "меньше наименьшей ступени";
     case Outcome::NoPublishedPower:
         return "мощность при 400 В не указана";
+    case Outcome::RatingNotConfirmed:
+        return "номинал не подтверждён";
     case Outcome::OutOfRange:
         return kind == QueryKind::Current ? kCurrentRating.warning : kPowerRating.warning;
     case Outcome::LineTooLong:

@@ -9,10 +9,9 @@
 #include "lists/bill_writer.h"
 #include "lists/csv_split.h"
 #include "lists/list_reader.h"
+#include "require.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -21,19 +20,14 @@ namespace {
 
 using namespace selmak;
 
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
+using selmak::fuzz::require;
 
 void checkWriters(std::string_view query)
 {
     const Answer found = answer(query);
     const std::vector<ModelHit> hits = found.rated();
-    const lists::AnswerRow row { query, found.kind, found.outcome, hits };
+    const lists::AnswerRow row { query, found.kind, found.outcome, hits,
+                                 found.order.frame != nullptr ? &found.order : nullptr };
     const std::vector<Column> makers { Column::Abb, Column::Iek };
     std::string json;
     cli::JsonWriter(makers).appendRow(json, row);

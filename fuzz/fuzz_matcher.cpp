@@ -3,30 +3,21 @@
 // could type or a bill of materials could hold.
 #include "core/catalog.h"
 #include "core/model_finder.h"
+#include "core/order_codes.h"
+#include "require.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
-namespace {
-
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
+using selmak::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     const std::string key = selmak::modelKey(text);
     const selmak::ModelSearch search = selmak::findModel(text);
+    const selmak::TodayFrame *decoded = selmak::decodeOrder(text).frame;
 
     require((search.match == selmak::ModelMatch::None) == search.hits.empty(),
             "hits exactly when something matched");
@@ -51,7 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                     "the model is its frame's");
         const std::string modelKey = selmak::modelKey(hit.model);
         if (search.match == selmak::ModelMatch::Found) {
-            require(key.starts_with(modelKey), "a found model begins the code");
+            require(key.starts_with(modelKey)
+                        || (decoded != nullptr && decoded->column == hit.maker
+                            && selmak::modelKey(decoded->model) == modelKey),
+                    "a found model begins the code, or is the frame the code reads as");
             require(previous == nullptr || selmak::modelKey(previous->model) == modelKey,
                     "all found models are one model");
         } else {

@@ -4,24 +4,17 @@
 #include "core/lenient_reader.h"
 #include "core/rating.h"
 #include "core/selection.h"
+#include "require.h"
 
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
 
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
+using selmak::fuzz::require;
 
 bool isIgnored(char c)
 {

@@ -2,6 +2,7 @@
 #include "lists/csv_columns.h"
 
 #include "core/catalog.h"
+#include "core/order_codes.h"
 #include "core/today_ranges.h"
 #include "core/utf8.h"
 
@@ -28,48 +29,71 @@ bool named(const ModelHit *hit)
     return hit != nullptr && !hit->model.empty();
 }
 
+// "AF26-30-00-13", or with the auxiliary contacts the code lacks "AF26-30-00-13 + aux 1NO+1NC";
+// nothing where no code is written.
+void todayCodeCell(std::string &out, const ModelHit *hit, const AnswerRow &row, Column maker)
+{
+    const Order *order = stepped(hit) ? orderOf(row, *hit) : nullptr;
+    if (order == nullptr)
+        return;
+    const TodayCode code = todayCode(maker, hit->step, *order);
+    if (code.outcome != TodayCodeOutcome::Written)
+        return;
+    out.append(code.code);
+    if (code.missing.no > 0 || code.missing.nc > 0) {
+        out.append(" + aux ");
+        if (code.missing.no > 0)
+            out.append(std::to_string(code.missing.no)).append("NO");
+        if (code.missing.no > 0 && code.missing.nc > 0)
+            out.push_back('+');
+        if (code.missing.nc > 0)
+            out.append(std::to_string(code.missing.nc)).append("NC");
+    }
+}
+
 // The one table of columns; a maker's columns stand together.
-constexpr std::array<CsvColumn, 9> kColumns { {
+constexpr std::array<CsvColumn, 10> kColumns { {
     { "step", false,
-      [](std::string &out, const ModelHit *hit, Outcome, Column) {
+      [](std::string &out, const ModelHit *hit, const AnswerRow &, Column) {
           if (stepped(hit))
               out.append(std::to_string(hit->step));
       } },
     { "power_kw", false,
-      [](std::string &out, const ModelHit *hit, Outcome, Column) {
+      [](std::string &out, const ModelHit *hit, const AnswerRow &, Column) {
           catalogueCell(out, hit, Column::Power);
       } },
     { "current_a", false,
-      [](std::string &out, const ModelHit *hit, Outcome, Column) {
+      [](std::string &out, const ModelHit *hit, const AnswerRow &, Column) {
           catalogueCell(out, hit, Column::Current);
       } },
     { "matched_maker", false,
-      [](std::string &out, const ModelHit *hit, Outcome, Column) {
+      [](std::string &out, const ModelHit *hit, const AnswerRow &, Column) {
           if (named(hit))
               out.append(columnInfo(hit->maker).heading);
       } },
     { "matched_model", false,
-      [](std::string &out, const ModelHit *hit, Outcome, Column) {
+      [](std::string &out, const ModelHit *hit, const AnswerRow &, Column) {
           if (named(hit))
               out.append(hit->model);
       } },
     { "matched_range", false,
-      [](std::string &out, const ModelHit *hit, Outcome, Column) {
+      [](std::string &out, const ModelHit *hit, const AnswerRow &, Column) {
           if (named(hit) && hit->frame != nullptr)
               out.append(hit->frame->range);
       } },
     { "", true,
-      [](std::string &out, const ModelHit *hit, Outcome, Column maker) {
+      [](std::string &out, const ModelHit *hit, const AnswerRow &, Column maker) {
           catalogueCell(out, hit, maker);
       } },
     { " today", true,
-      [](std::string &out, const ModelHit *hit, Outcome, Column maker) {
+      [](std::string &out, const ModelHit *hit, const AnswerRow &, Column maker) {
           if (stepped(hit))
               out.append(todayModel(maker, hit->step));
       } },
+    { " today code", true, todayCodeCell },
     { "error", false,
-      [](std::string &out, const ModelHit *hit, Outcome outcome, Column) {
-          out.append(outcomeValue(hit != nullptr ? outcomeOf(*hit, outcome) : outcome));
+      [](std::string &out, const ModelHit *hit, const AnswerRow &row, Column) {
+          out.append(outcomeValue(hit != nullptr ? outcomeOf(*hit, row.outcome) : row.outcome));
       } },
 } };
 
@@ -118,6 +142,8 @@ std::string_view outcomeValue(Outcome outcome)
         return "below the smallest step";
     case Outcome::NoPublishedPower:
         return "its maker gives no AC-3 power at 400 V";
+    case Outcome::RatingNotConfirmed:
+        return "its rating is not confirmed";
     case Outcome::OutOfRange:
         return "outside the catalogue's range";
     case Outcome::LineTooLong:
@@ -139,6 +165,21 @@ std::string_view kindValue(QueryKind kind)
         break;
     }
     return "model";
+}
+
+const Order *orderOf(const AnswerRow &row, const ModelHit &hit)
+{
+    return row.order != nullptr && isFrameOf(hit, *row.order) ? row.order : nullptr;
+}
+
+std::uint32_t orderedSteps(const AnswerRow &row)
+{
+    std::uint32_t steps = 0;
+    for (const ModelHit &hit : row.hits) {
+        if (hit.step != kNoStep && orderOf(row, hit) != nullptr)
+            steps |= std::uint32_t { 1 } << hit.step;
+    }
+    return steps;
 }
 
 namespace {
@@ -213,7 +254,7 @@ void foundText(std::string &text, std::vector<std::pair<std::size_t, std::size_t
 {
     text.clear();
     if (row.hits.size() <= 1) {
-        column.text(text, row.hits.empty() ? nullptr : &row.hits.front(), row.outcome, maker);
+        column.text(text, row.hits.empty() ? nullptr : &row.hits.front(), row, maker);
         return;
     }
     // Each hit's text once, in the hits' order, joined by "/".
@@ -221,7 +262,7 @@ void foundText(std::string &text, std::vector<std::pair<std::size_t, std::size_t
     for (const ModelHit &hit : row.hits) {
         const std::size_t begin = text.size() + (text.empty() ? 0 : 1);
         text.append(text.empty() ? "" : "/");
-        column.text(text, &hit, row.outcome, maker);
+        column.text(text, &hit, row, maker);
         const std::string_view piece = std::string_view(text).substr(begin);
         const bool seen
             = piece.empty() || std::any_of(pieces.begin(), pieces.end(), [&](const auto &p) {
@@ -236,6 +277,7 @@ void foundText(std::string &text, std::vector<std::pair<std::size_t, std::size_t
 
 static_assert(kColumns.size() == static_cast<std::size_t>(Found::Error) + 1);
 static_assert(kColumns[static_cast<std::size_t>(Found::Today)].heading == " today");
+static_assert(kColumns[static_cast<std::size_t>(Found::TodayCode)].heading == " today code");
 
 } // namespace
 
@@ -254,14 +296,17 @@ void FoundColumns::appendCell(std::string &out, const CsvColumn &column, const A
     appendOwnField(out, m_text, m_separator);
 }
 
-// The makers' cells of the steps a line found, the same for every line that finds them: made
-// once for each set of steps.
+// The makers' cells of a line, the same for every line that finds the same steps and, where its
+// order stands at some of them, reads the same coil, contacts and terminals: made once for each.
 const std::string &FoundColumns::makersAt(const AnswerRow &row) const
 {
     std::uint32_t steps = 0;
     for (const ModelHit &hit : row.hits)
         steps |= std::uint32_t { 1 } << hit.step;
-    std::string &text = m_makersAt[steps];
+    const std::uint32_t ordered = row.order != nullptr ? orderedSteps(row) : 0;
+    std::string &text = ordered == 0
+        ? m_makersAt[steps]
+        : m_orderedAt.at(std::uint64_t { ordered } << 32 | steps, *row.order);
     if (text.empty()) {
         for (const Column maker : m_makers) {
             for (const CsvColumn &column : kColumns) {
@@ -287,9 +332,10 @@ void FoundColumns::appendRow(std::string &out, const AnswerRow &row) const
             appendCell(out, column, row, maker);
         },
         [&] {
-            if (!row.hits.empty())
-                out.append(makersAt(row));
-            return !row.hits.empty();
+            if (row.hits.empty())
+                return false;
+            out.append(makersAt(row));
+            return true;
         });
 }
 

@@ -66,8 +66,8 @@ shoot windows-main-7.5kW 96 main set txtPower 7.5 click cmbChoose
 shoot windows-about 96 about click cmbAbout
 shoot windows-main-7.5kW-144dpi 144 main set txtPower 7.5 click cmbChoose
 # Tab takes the focus from the box to the list, so that no blinking caret is drawn.
-shoot windows-find-LC1D18 96 "main find" key F3 find set txtModel LC1D18 key TAB
-shoot windows-find-LC1D18-144dpi 144 "main find" key F3 find set txtModel LC1D18 key TAB
+shoot windows-find-LC1D18M7 96 "main find" key F3 find set txtModel LC1D18M7 key TAB
+shoot windows-find-LC1D18M7-144dpi 144 "main find" key F3 find set txtModel LC1D18M7 key TAB
 # Cells of a bill pasted as a spreadsheet puts them on the clipboard, the second column looked up,
 # Moeller chosen; Tab three times takes the focus to the table. The probe reads its Cyrillic
 # arguments from a UTF-8 command line.

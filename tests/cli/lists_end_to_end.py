@@ -21,7 +21,8 @@ import make_excel_fixtures  # noqa: E402
 
 MAKERS = ["--to", "Moeller,ИЭК"]
 FOUND_HEADER = ["step", "power_kw", "current_a", "matched_maker", "matched_model",
-                "matched_range", "Moeller", "Moeller today", "ИЭК", "ИЭК today", "error"]
+                "matched_range", "Moeller", "Moeller today", "Moeller today code", "ИЭК",
+                "ИЭК today", "ИЭК today code", "error"]
 # What each row of excel/bill.csv finds, by its position: step, Moeller, ИЭК, error.
 ANSWERS = {
     "1": ["1", "DILM9", "КМИ-11811", ""],
@@ -77,7 +78,7 @@ def check_excel_format(program, folder, name):
         if raw_in.startswith("Поз."):
             if found != FOUND_HEADER:
                 problems.append(f"header {found}")
-        elif [found[0], found[6], found[8], found[10]] != ANSWERS[cells[0]]:
+        elif [found[0], found[6], found[9], found[12]] != ANSWERS[cells[0]]:
             problems.append(f"row {cells[0]} found {found}")
     if err:
         problems.append(f"stderr {err!r}")
@@ -91,7 +92,8 @@ def cp1251(text):
     return text.encode("cp1251")
 
 
-HEADER = ";step;power_kw;current_a;matched_maker;matched_model;matched_range;Moeller;Moeller today;error"
+HEADER = (";step;power_kw;current_a;matched_maker;matched_model;matched_range;Moeller;Moeller today;"
+          "Moeller today code;error")
 R2 = "Поз.;Обозначение;Кол.\r\n1;\"LC1D09;2\r\n2;LC1D18;1\r\n3;DILM9;1\r\n"
 R2_ROWS = 80000
 SHEET = "Поз.;Обозначение;Кол.\r\n"
@@ -103,17 +105,17 @@ FAULTS = [
     ("cp1251_bill", ["--batch", "-", "--column", "2", "--to", "Moeller"],
      cp1251(SHEET + "1;КМИ-11811;2\r\n2;7,5 кВт;1\r\n3;12 А;1\r\n"), 0,
      cp1251("Поз.;Обозначение;Кол." + HEADER + "\r\n"
-            "1;КМИ-11811;2;1;4;8.5;ИЭК;КМИ-11811;;DILM9;DILM9;\r\n"
-            "2;7,5 кВт;1;3;7.5;15.2;;;;DILM15;DILM15;\r\n"
-            "3;12 А;1;2;5.5;11.3;;;;DILM12;DILM12;\r\n"), "", False),
+            "1;КМИ-11811;2;1;4;8.5;ИЭК;КМИ-11811;;DILM9;DILM9;;\r\n"
+            "2;7,5 кВт;1;3;7.5;15.2;;;;DILM15;DILM15;;\r\n"
+            "3;12 А;1;2;5.5;11.3;;;;DILM12;DILM12;;\r\n"), "", False),
     ("cp1251_list", ["--batch", "-", "--format", "csv", "--to", "ИЭК"], cp1251("КМИ-11811\r\n"),
      0, lambda out: "КМИ-11811,model,1,".encode() in out, "", False),
     # 2: an unclosed quote: said, with its line and length, and the rows after it answered.
     ("unclosed_quote", ["--batch", "r2.csv", "--column", "2", "--to", "Moeller"], R2.encode(), 1,
      ("Поз.;Обозначение;Кол." + HEADER + "\r\n"
-      "1;\"LC1D09;2\";;1;4;8.5;Telemecanique;LC1D09;;DILM9;DILM9;\r\n"
-      "2;LC1D18;1;3;7.5;15.2;Telemecanique;LC1D18;;DILM15;DILM15;\r\n"
-      "3;DILM9;1;1;4;8.5;Moeller;DILM9;;DILM9;DILM9;\r\n").encode(),
+      "1;\"LC1D09;2\";;1;4;8.5;Telemecanique;LC1D09;;DILM9;DILM9;;\r\n"
+      "2;LC1D18;1;3;7.5;15.2;Telemecanique;LC1D18;;DILM15;DILM15;;\r\n"
+      "3;DILM9;1;1;4;8.5;Moeller;DILM9;;DILM9;DILM9;;\r\n").encode(),
      "r2.csv:2: a quote opened in this line is not closed before the end of the file (3 lines)",
      False),
     ("unclosed_quote_long", ["--batch", "-", "--column", "2", "--to", "Moeller"],
@@ -124,23 +126,23 @@ FAULTS = [
     ("short_row", ["--batch", "-", "--column", "2", "--to", "Moeller"],
      "Поз.;Обозначение;Кол.;Примечание\r\n1;LC1D18\r\n".encode(), 0,
      ("Поз.;Обозначение;Кол.;Примечание" + HEADER + "\r\n"
-      "1;LC1D18;;;3;7.5;15.2;Telemecanique;LC1D18;;DILM15;DILM15;\r\n").encode(), "", False),
+      "1;LC1D18;;;3;7.5;15.2;Telemecanique;LC1D18;;DILM15;DILM15;;\r\n").encode(), "", False),
     # 4: commas in the header's heading.
     ("commas_in_the_header", ["--batch", "-", "--column", "2", "--to", "Moeller"],
      "Поз.;Тип, марка, обозначение;Кол.\r\n1;LC1D09;2\r\n".encode(), 0,
      ("Поз.;Тип, марка, обозначение;Кол." + HEADER + "\r\n"
-      "1;LC1D09;2;1;4;8.5;Telemecanique;LC1D09;;DILM9;DILM9;\r\n").encode(), "", False),
+      "1;LC1D09;2;1;4;8.5;Telemecanique;LC1D09;;DILM9;DILM9;;\r\n").encode(), "", False),
     # 5: tab-separated text, and UTF-16.
     ("tab_separated", ["--batch", "-", "--column", "2", "--to", "Moeller", "--no-header"],
      cp1251("1\t7,5 кВт\t2\r\n"), 0,
-     cp1251("1\t7,5 кВт\t2\t3\t7.5\t15.2\t\t\t\tDILM15\tDILM15\t\r\n"), "", False),
+     cp1251("1\t7,5 кВт\t2\t3\t7.5\t15.2\t\t\t\tDILM15\tDILM15\t\t\r\n"), "", False),
     ("unicode_text", ["--batch", "-", "--column", "2", "--to", "Moeller", "--no-header"],
      b"\xff\xfe" + "1\tLC1D09\t2\r\n".encode("utf-16-le"), 0,
-     b"\xff\xfe" + "1\tLC1D09\t2\t1\t4\t8.5\tTelemecanique\tLC1D09\t\tDILM9\tDILM9\t\r\n".encode(
+     b"\xff\xfe" + "1\tLC1D09\t2\t1\t4\t8.5\tTelemecanique\tLC1D09\t\tDILM9\tDILM9\t\t\r\n".encode(
          "utf-16-le"), "", False),
     # 6: no header, one line, empty rows.
     ("no_header", ["--batch", "-", "--column", "1", "--no-header", "--to", "Moeller"],
-     b"LC1D09;2\r\n", 0, b"LC1D09;2;1;4;8.5;Telemecanique;LC1D09;;DILM9;DILM9;\r\n", "", False),
+     b"LC1D09;2\r\n", 0, b"LC1D09;2;1;4;8.5;Telemecanique;LC1D09;;DILM9;DILM9;;\r\n", "", False),
     ("one_line_said", ["--batch", "-", "--column", "1"], b"LC1D09;2\r\n", 0,
      lambda out: out.startswith(b"LC1D09;2;step;"), "stdin:1: the first line is read as the header",
      False),
@@ -167,12 +169,12 @@ FAULTS = [
     # 8: Windows: Cyrillic arguments, no doubled CR, the help in the user's language.
     ("cyrillic_arguments", ["--model", "КМИ-11811", "--to", "ИЭК", "--format", "csv"], b"", 0,
      "query,kind,step,power_kw,current_a,matched_maker,matched_model,matched_range,ИЭК,ИЭК today,"
-     "error\r\nКМИ-11811,model,1,4,8.5,ИЭК,КМИ-11811,,КМИ-11811,---,\r\n".encode(), "", True),
+     "ИЭК today code,error\r\nКМИ-11811,model,1,4,8.5,ИЭК,КМИ-11811,,КМИ-11811,---,,\r\n".encode(), "", True),
     ("cp1251_bill_byte_for_byte", ["--batch", "-", "--column", "2", "--to", "ИЭК"],
      cp1251(SHEET + "1;КМИ-11811;2\r\n"), 0,
      cp1251("Поз.;Обозначение;Кол.;step;power_kw;current_a;matched_maker;matched_model;"
-            "matched_range;ИЭК;ИЭК today;error\r\n1;КМИ-11811;2;1;4;8.5;ИЭК;КМИ-11811;;КМИ-11811;"
-            "---;\r\n"), "", True),
+            "matched_range;ИЭК;ИЭК today;ИЭК today code;error\r\n1;КМИ-11811;2;1;4;8.5;ИЭК;"
+            "КМИ-11811;;КМИ-11811;---;;\r\n"), "", True),
 ]
 
 

@@ -105,6 +105,12 @@ INSTANTIATE_TEST_SUITE_P(
                 Outcome::NoPublishedPower,
                 { kNoStep },
                 { kNoStep } },
+        Asked { "rating_not_confirmed",
+                "AF38Z-30-00K-22",
+                std::nullopt,
+                Outcome::RatingNotConfirmed,
+                { kNoStep },
+                { kNoStep } },
         Asked { "no_model", "QQ123", std::nullopt, Outcome::NoModel, {}, {} },
         Asked { "nothing_to_find", " -/ ", std::nullopt, Outcome::NothingToFind, {}, {} }),
     [](const auto &row) { return std::string(row.param.name); });

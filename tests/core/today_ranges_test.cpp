@@ -47,8 +47,11 @@ INSTANTIATE_TEST_SUITE_P(Rule, FrameSteps,
 
 constexpr Source kSource { "s", "Maker", "Data sheet", "2024", "https://example.com/" };
 
-// Frames of one made-up maker, in no order, with the traps the rule must step round.
-constexpr std::array<TodayFrame, 7> kFrames { {
+// Frames of made-up makers. Siemens and Moeller: in no order, with the traps the rule must step
+// round. Lovato, Danfoss and IEK: ranges listed smallest first, as data/today.csv lists them,
+// with frames whose rating is not published (empty figures), a discontinued range, and a frame
+// with a current but no power.
+constexpr std::array<TodayFrame, 23> kFrames { {
     { Siemens, "Siemens", "R", FrameKind::Today, "F15", "15", 15, "32", 32, &kSource, 1 },
     { Siemens, "Siemens", "R", FrameKind::Today, "F7B", "7.5", 7.5, "17", 17, &kSource, 2 },
     { Siemens, "Siemens", "R", FrameKind::Today, "F7A", "7.5", 7.5, "16", 16, &kSource, 3 },
@@ -56,6 +59,22 @@ constexpr std::array<TodayFrame, 7> kFrames { {
     { Siemens, "Siemens", "Old", FrameKind::Series, "S11", "11", 11, "25", 25, &kSource, 5 },
     { Moeller, "Eaton", "D", FrameKind::Today, "M11", "11", 11, "25", 25, &kSource, 6 },
     { Siemens, "Siemens", "R", FrameKind::Today, "F200", "200", 200, "400", 400, &kSource, 7 },
+    { Lovato, "L", "U", FrameKind::Today, "U4", "4", 4, "9", 9, &kSource, 8 },
+    { Lovato, "L", "U", FrameKind::Today, "U5", "", 0, "", 0, &kSource, 9 },
+    { Lovato, "L", "U", FrameKind::Today, "U7", "7.5", 7.5, "18", 18, &kSource, 10 },
+    { Lovato, "L", "U", FrameKind::Today, "U11", "11", 11, "25", 25, &kSource, 11 },
+    { Lovato, "L", "U", FrameKind::Today, "U15", "", 0, "", 0, &kSource, 12 },
+    { Lovato, "L", "U", FrameKind::Today, "U16", "", 0, "", 0, &kSource, 13 },
+    { Lovato, "L", "U", FrameKind::Today, "U22", "22", 22, "50", 50, &kSource, 14 },
+    { Lovato, "L", "U", FrameKind::Today, "U30", "", 0, "", 0, &kSource, 15 },
+    { Lovato, "L", "V", FrameKind::Discontinued, "V11", "11", 11, "25", 25, &kSource, 16 },
+    { Lovato, "L", "V", FrameKind::Discontinued, "V37", "37", 37, "80", 80, &kSource, 17 },
+    { Danfoss, "D", "T", FrameKind::Today, "T1", "", 0, "", 0, &kSource, 18 },
+    { Danfoss, "D", "T", FrameKind::Today, "T4", "4", 4, "9", 9, &kSource, 19 },
+    { Danfoss, "D", "T", FrameKind::Today, "T5", "", 0, "", 0, &kSource, 20 },
+    { Danfoss, "D", "W", FrameKind::Today, "W11", "11", 11, "25", 25, &kSource, 21 },
+    { Iek, "I", "K", FrameKind::Today, "K9", "", 0, "9", 9, &kSource, 22 },
+    { Iek, "I", "K", FrameKind::Today, "K11", "11", 11, "25", 25, &kSource, 23 },
 } };
 
 struct StepModel
@@ -87,7 +106,18 @@ INSTANTIATE_TEST_SUITE_P(
                     StepModel { "none_reaches", Siemens, 19, "" },
                     StepModel { "another_column", Moeller, 5, "M11" },
                     StepModel { "nothing_in_the_column", Abb, 1, "" },
-                    StepModel { "not_a_step", Siemens, 20, "" }),
+                    StepModel { "not_a_step", Siemens, 20, "" },
+                    StepModel { "rated_and_reaching", Lovato, 1, "U4" },
+                    StepModel { "never_passes_over_an_unrated_frame", Lovato, 2, "U5" },
+                    StepModel { "reaching_frame_of_the_steps_own_size", Lovato, 3, "U7" },
+                    StepModel { "rated_frame_short_of_the_step_between", Lovato, 4, "U11" },
+                    StepModel { "first_of_several_unrated", Lovato, 6, "U15" },
+                    StepModel { "discontinued_range_where_today_has_none", Lovato, 9, "V37" },
+                    StepModel { "unrated_frames_past_the_range_reach_nothing", Lovato, 19, "" },
+                    StepModel { "own_size_after_an_unrated_first", Danfoss, 1, "T4" },
+                    StepModel { "unrated_last_up_to_another_ranges_frame", Danfoss, 3, "T5" },
+                    StepModel { "nothing_above_the_columns_largest", Danfoss, 6, "" },
+                    StepModel { "a_current_is_a_rating_of_its_own", Iek, 1, "K11" }),
     [](const auto &row) { return std::string(row.param.name); });
 
 TEST(TodaysModel, IsTextWithTheCatalogueMarkForNone)
@@ -206,7 +236,32 @@ INSTANTIATE_TEST_SUITE_P(
                Iek,
                "КМИ-10910",
                HitOrigin::TodayRange,
-               { kNoStep } }),
+               { kNoStep } },
+        Code { "other_spelling_with_the_contact_digit",
+               "КМИ-11211",
+               Iek,
+               "КМИ-11210",
+               HitOrigin::TodayRange,
+               { kNoStep } },
+        Code { "whole_reading_over_the_catalogue_model",
+               "LC1D50AP7",
+               Telemecanique,
+               "LC1D50A",
+               HitOrigin::TodayRange,
+               { 8 } },
+        Code { "not_the_catalogue_model_it_begins_with",
+               "BF160T4E230",
+               Lovato,
+               "BF160",
+               HitOrigin::TodayRange,
+               { kNoStep } },
+        Code { "unrated", "3RT2017-1AP01", Siemens, "3RT2017", HitOrigin::TodayRange, { kNoStep } },
+        Code { "discontinued",
+               "LC1F225M7",
+               Telemecanique,
+               "LC1F225",
+               HitOrigin::Discontinued,
+               { 15 } }),
     [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace

@@ -68,20 +68,33 @@ TEST_P(Searching, ListsTheHitsAndSaysWhatTheyAre)
 
 constexpr const char *kStep3 = "Telemecanique  LC1D18  —  ступень 3: 7.5 кВт, 15.2 А";
 constexpr const char *kStep4 = "Telemecanique  LC1D18  —  ступень 4: 11 кВт, 21.7 А";
+// A code read as a whole order code: its frame's lines say the coil and contacts read.
+constexpr const char *kStep3M7
+    = "Telemecanique  LC1D18  —  ступень 3: 7.5 кВт, 15.2 А; катушка ~220 В 50/60 Гц, 1НО+1НЗ";
+constexpr const char *kStep4M7
+    = "Telemecanique  LC1D18  —  ступень 4: 11 кВт, 21.7 А; катушка ~220 В 50/60 Гц, 1НО+1НЗ";
+// What no rule explains after the frame leaves the coil unknown.
+constexpr const char *kStep3Unread
+    = "Telemecanique  LC1D18  —  ступень 3: 7.5 кВт, 15.2 А; катушка не определена";
+constexpr const char *kStep4Unread
+    = "Telemecanique  LC1D18  —  ступень 4: 11 кВт, 21.7 А; катушка не определена";
 constexpr const char *kNoModel = "В каталоге нет модели, с которой начинается это обозначение";
 constexpr const char *kNoSymbols = "В обозначении нет ни букв, ни цифр";
 constexpr const char *kToday4
     = "Siemens  3RT2026 (SIRIUS 3RT2, сегодня)  —  ступень 4: 11 кВт, 25 А";
 constexpr const char *kToday5
     = "Siemens  3RT2026 (SIRIUS 3RT2, сегодня)  —  ступень 5: 11 кВт, 25 А";
-constexpr const char *kSeries4
-    = "Siemens  3RT1026 (SIRIUS 3RT1, серия каталога)  —  ступень 4: 11 кВт, 25 А";
-constexpr const char *kSeries5
-    = "Siemens  3RT1026 (SIRIUS 3RT1, серия каталога)  —  ступень 5: 11 кВт, 25 А";
+constexpr const char *kSeries4 = "Siemens  3RT1026 (SIRIUS 3RT1, серия каталога)  —  ступень 4: 11 "
+                                 "кВт, 25 А; катушка ~230 В 50 Гц, без блок-контактов";
+constexpr const char *kSeries5 = "Siemens  3RT1026 (SIRIUS 3RT1, серия каталога)  —  ступень 5: 11 "
+                                 "кВт, 25 А; катушка ~230 В 50 Гц, без блок-контактов";
 constexpr const char *kBelowToday
-    = "Siemens  3RT2015 (SIRIUS 3RT2, сегодня)  —  3 кВт, 7 А: меньше наименьшей ступени";
+    = "Siemens  3RT2015 (SIRIUS 3RT2, сегодня)  —  3 кВт, 7 А: меньше наименьшей ступени; катушка "
+      "~220 В 50 Гц / 240 В 60 Гц, 1НО";
 constexpr const char *kNoPower
     = "IEK  КМИ-10910 (КМИ, сегодня)  —  9 А, мощность при 400 В не указана";
+constexpr const char *kUnrated = "ABB  AF38 (AF, сегодня)  —  номинал не подтверждён; катушка "
+                                 "~/=48–130 В, без блок-контактов";
 constexpr const char *kBelowSeries
     = "Siemens  3RT1015 (SIRIUS 3RT1, серия каталога)  —  3 кВт, 7 А: меньше наименьшей ступени";
 
@@ -90,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Query { "empty", "", 0, "", "", "" },
         Query { "model_in_two_steps", "LC1D18", 2, kStep3, kStep4, "Найдено моделей: 2" },
-        Query { "suffix_and_case", "lc1d18m7", 2, kStep3, kStep4, "Найдено моделей: 2" },
+        Query { "suffix_and_case", "lc1d18m7", 2, kStep3M7, kStep4M7, "Найдено моделей: 2" },
         Query { "second_model_of_a_cell", "CI16", 1, "Danfoss  CI16  —  ступень 3: 7.5 кВт, 15.2 А",
                 "Danfoss  CI16  —  ступень 3: 7.5 кВт, 15.2 А", "Найдено моделей: 1" },
         Query { "rows_4_and_5_both_11_kW", "LS27", 2, "AEG  LS27  —  ступень 4: 11 кВт, 21.7 А",
@@ -103,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         Query { "one_letter_lists_what_it_begins", "L", 55, "AEG  LS4  —  ступень 1: 4 кВт, 8.5 А",
                 "Telemecanique  LC1F630  —  ступень 19: 250 кВт, 437 А",
                 "Это только начало обозначения; подходят модели: 55" },
-        Query { "frame_of_today", "3RT2026-1AP00", 2, kToday4, kToday5, "Найдено моделей: 2" },
+        Query { "frame_of_today", "3RT2026", 2, kToday4, kToday5, "Найдено моделей: 2" },
         Query { "frame_of_the_series", "3rt1026-1ap00", 2, kSeries4, kSeries5,
                 "Найдено моделей: 2" },
         Query { "frame_below_the_smallest_step", "3RT2015-1AP61", 1, kBelowToday, kBelowToday,
@@ -112,15 +125,17 @@ INSTANTIATE_TEST_SUITE_P(
                 "Найдено моделей: 1" },
         // IEK publishes only the current of its КМИ frames.
         Query { "frame_with_no_power", "КМИ-10910", 1, kNoPower, kNoPower, "Найдено моделей: 1" },
+        Query { "frame_without_a_rating", "AF38Z-30-00K-22", 1, kUnrated, kUnrated,
+                "Найдено моделей: 1" },
         Query { "unknown", "XYZ-1", 0, "", "", kNoModel },
         Query { "only_separators", " -/. \t", 0, "", "", kNoSymbols },
         Query { "control_characters_around", "\tLC1D18\r\n", 2, kStep3, kStep4,
                 "Найдено моделей: 2" },
-        Query { "nul_after", "LC1D18\0"s, 2, kStep3, kStep4, "Найдено моделей: 2" },
+        Query { "nul_after", "LC1D18\0"s, 2, kStep3Unread, kStep4Unread, "Найдено моделей: 2" },
         Query { "nul_alone", "\0"s, 0, "", "", kNoModel },
         Query { "invalid_utf8_before", "\xff\xfeLC1D18", 0, "", "", kNoModel },
-        Query { "mebibyte_after_a_model", "LC1D18" + std::string(1 << 20, 'x'), 2, kStep3, kStep4,
-                "Найдено моделей: 2" },
+        Query { "mebibyte_after_a_model", "LC1D18" + std::string(1 << 20, 'x'), 2, kStep3Unread,
+                kStep4Unread, "Найдено моделей: 2" },
         Query { "mebibyte_of_blanks", std::string(1 << 20, ' '), 0, "", "", kNoSymbols }),
     [](const testing::TestParamInfo<Query> &p) { return p.param.name; });
 
@@ -220,6 +235,14 @@ INSTANTIATE_TEST_SUITE_P(
         Today { "second_hit_step_4", "LC1D18", 1, false, "Siemens 3RT2026, Eaton DILM25" },
         Today { "back_to_the_first", "LC1D18", 0, false, "Siemens 3RT2018, Eaton DILM15" },
         Today { "largest_step", "LC1F630", -1, false, "Schneider Electric LC1F" },
+        Today { "discontinued_marked", "LC1F185", -1, false,
+                "Schneider Electric LC1F185 (снят с производства)" },
+        Today { "unrated_marked", "DILM50", -1, false, "Eaton DILM50 (номинал не подтверждён)" },
+        // An order code: each maker's whole code for the same coil, with what must be added.
+        Today { "whole_codes", "LC1D25P7", -1, false,
+                "ABB AF26-30-00-13 + блок-контакт 1НО+1НЗ, Schneider Electric LC1D25P7, " },
+        Today { "coil_not_read", "LC1D18XX", -1, false,
+                "код катушки уточните у производителя: ABB AF16, Schneider Electric LC1D18, " },
         Today { "no_step", "3RT2015", -1, true, "у этой модели нет ступени каталога" },
         Today { "no_power", "КМИ-10910", -1, true, "у этой модели нет ступени каталога" },
         Today { "empty_list", "", -1, true, "" }, Today { "unknown", "XYZ", -1, true, "" }),

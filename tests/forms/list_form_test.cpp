@@ -33,6 +33,7 @@ struct Listing
 };
 
 constexpr int kMoeller = 10; // the drop-down's line: "Все производители", then the makers in order
+constexpr int kAbb = 6;
 
 struct Typed
 {
@@ -195,7 +196,7 @@ TEST_P(Saving, WritesExcelsCsvUtf8)
 {
     const Saved &s = GetParam();
     Listing l;
-    l.choose("2", kMoeller);
+    l.choose("2", kAbb);
     l.type(s.typed);
     l.form.cmdSave_Click();
     EXPECT_EQ(l.view.savedName, "замена.csv");
@@ -204,17 +205,20 @@ TEST_P(Saving, WritesExcelsCsvUtf8)
 }
 
 constexpr const char *kFound = "step;power_kw;current_a;matched_maker;matched_model;matched_range;"
-                               "Moeller;Moeller today;error\r\n";
+                               "ABB;ABB today;ABB today code;error\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     ListForm, Saving,
     testing::Values(Saved { "list", "x\n",
                             "\xEF\xBB\xBFquery;kind;"s + kFound
-                                + "x;model;;;;;;;;;the row has no such column\r\n" },
-                    Saved { "columns_and_a_heading", "Поз.\tОбозначение\n1\tDILM9\n\n2\t\"A;B\"\n",
+                                + "x;model;;;;;;;;;;the row has no such column\r\n" },
+                    // A whole order code gets ABB's whole code of today for its coil and contacts.
+                    Saved { "columns_and_a_heading",
+                            "Поз.\tОбозначение\n1\tLC1D18M7\n\n2\t\"A;B\"\n",
                             "\xEF\xBB\xBFПоз.;Обозначение;"s + kFound
-                                + "1;DILM9;1;4;8.5;Moeller;DILM9;;DILM9;DILM9;\r\n\r\n"
-                                + "2;\"A;B\";;;;;;;;;no catalogue model begins this code\r\n" }),
+                                + "1;LC1D18M7;3;7.5;15.2;Telemecanique;LC1D18;;A16/B16;AF16;"
+                                + "AF16-30-10-13 + aux 1NC;\r\n\r\n"
+                                + "2;\"A;B\";;;;;;;;;;no catalogue model begins this code\r\n" }),
     [](const testing::TestParamInfo<Saved> &p) { return p.param.name; });
 
 struct Opened

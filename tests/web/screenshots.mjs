@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Draws the README's pictures of the web edition in chromium: the main window on a desktop after
-// 7.5 kW, the whole page on a phone after the same, the find window after "LC1D18" and the list
+// 7.5 kW, the whole page on a phone after the same, the find window after "LC1D18M7" and the list
 // window after a bill's cells are pasted.
 //   node tests/web/screenshots.mjs FOLDER
 import { join } from 'node:path';
@@ -28,13 +28,13 @@ try {
         } else {
             await page.locator('#app').screenshot({ path: join(folder, 'web-main-7.5kW.png') });
             await page.getByRole('button', { name: 'Поиск по модели' }).click();
-            await page.keyboard.type('LC1D18');
+            await page.keyboard.type('LC1D18M7');
             // The find window stands out of the page's frame on the right: the picture holds both.
             const app = await page.locator('#app').boundingBox();
             const find = await page.locator('#frmFind').boundingBox();
             const right = Math.ceil(Math.max(app.x + app.width, find.x + find.width + 16));
             await page.screenshot({
-                path: join(folder, 'web-find-LC1D18.png'),
+                path: join(folder, 'web-find-LC1D18M7.png'),
                 clip: { x: app.x, y: app.y, width: right - app.x, height: app.height },
             });
             // The list window after three columns of a bill pasted, the second looked up, Moeller

@@ -171,9 +171,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the find window did not open as expected\n");
         return 1;
     }
-    find->findChild<QLineEdit *>(QStringLiteral("txtModel"))->setText(QStringLiteral("LC1D18"));
+    find->findChild<QLineEdit *>(QStringLiteral("txtModel"))->setText(QStringLiteral("LC1D18M7"));
     settle();
-    shooter.save(besideRight(windowPicture(&fresh), windowPicture(find)), "find-LC1D18.png");
+    shooter.save(besideRight(windowPicture(&fresh), windowPicture(find)), "find-LC1D18M7.png");
 
     // The list window after three columns of a bill pasted from a spreadsheet, the second one
     // looked up, Moeller chosen.

@@ -166,16 +166,19 @@ std::string pageDialogs()
 
 std::string pageStyles()
 {
-    // The main window centred on whole pixels, so that every control's edges fall on the screen's.
+    // The main window centred on whole pixels, so that every control's edges fall on the screen's;
+    // where the page is too narrow for the find window right of the main window's boxes and
+    // commands with the main window centred, the main window stands further left, as far as that
+    // makes room.
     const int page = frameWidth(forms::mainLayout()) + 2 * kPagePadding;
+    const int room = kFindLeft + frameWidth(forms::findLayout()) + kPagePadding;
     std::string sheet = ":root { --page-padding: " + pixels(kPagePadding)
         + "; --frame-border: " + pixels(kFrameBorder) + "; }\n";
-    sheet += "#app { margin-left: max(0px, round(down, (100vw - " + pixels(page)
-        + ") / 2, 1px)); }\n";
+    sheet += "#app { margin-left: max(0px, round(down, min((100vw - " + pixels(page)
+        + ") / 2, 100vw - " + pixels(room) + "), 1px)); }\n";
     // Centred, the find window would cover the main window's boxes and commands: where the page
     // has room for it on the right, it stands there, as the desktop editions put it beside the
     // main window.
-    const int room = 2 * (kFindLeft + frameWidth(forms::findLayout())) - page;
     sheet += "@media (min-width: " + pixels(room) + ") { #" + forms::findLayout().name
         + " { margin-left: " + pixels(kFindLeft) + "; margin-right: auto; } }\n";
     return sheet + windowStyles(forms::mainLayout()) + windowStyles(forms::aboutLayout())
