@@ -55,6 +55,9 @@ QWidget *makeControl(const ControlRow &row, QWidget *window)
     case ControlKind::HotSpot:
     case ControlKind::Picture:
     case ControlKind::List:
+    case ControlKind::TextArea:
+    case ControlKind::DropDown:
+    case ControlKind::Table:
         break;
     }
     auto *label = new QLabel(caption, window);

@@ -8,7 +8,7 @@
 namespace selmak::forms {
 
 // What a person does to a control, as the forms name their handlers (control_Event). Click on a
-// list box is a change of its selection, by the mouse or the keys.
+// list box or a drop-down list is a change of its selection, by the mouse or the keys.
 enum class Event {
     Click,
     DblClick,
@@ -44,11 +44,15 @@ constexpr bool raises(ControlKind kind, Event event)
     case ControlKind::Button:
         return event == Event::Click;
     case ControlKind::TextBox:
+    case ControlKind::TextArea:
         return event == Event::Change;
+    case ControlKind::DropDown:
+        return event == Event::Click;
     case ControlKind::List:
         return event == Event::Click || event == Event::DblClick;
     case ControlKind::Label:
     case ControlKind::Picture:
+    case ControlKind::Table:
         break;
     }
     return false;

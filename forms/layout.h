@@ -29,6 +29,9 @@ enum class ControlKind {
     Option,
     Button,
     List, // a list box of lines the form fills; it scrolls when they do not fit
+    TextArea, // a text box of many lines, which scrolls both ways and keeps its lines unwrapped
+    DropDown, // a drop-down list to pick one line from: no text of its own can be typed
+    Table, // a table of rows and columns that the form's model holds; only what is in view is drawn
 };
 
 enum class Initially {

@@ -245,32 +245,54 @@ void FoundColumns::appendHeader(std::string &out) const
     });
 }
 
-void FoundColumns::appendCell(std::string &out, const CsvColumn &column, const AnswerRow &row,
-                              Column maker) const
+namespace {
+
+// A column's text for a line into `text`, which it replaces; `pieces` is room for the joined
+// texts' places, kept by the caller so that a list's every line does not allocate it anew.
+void foundText(std::string &text, std::vector<std::pair<std::size_t, std::size_t>> &pieces,
+               const CsvColumn &column, const AnswerRow &row, Column maker)
 {
+    text.clear();
     if (row.hits.size() <= 1) {
-        m_text.clear();
-        column.text(m_text, row.hits.empty() ? nullptr : &row.hits.front(), row, maker);
-        appendOwnField(out, m_text, m_separator);
+        column.text(text, row.hits.empty() ? nullptr : &row.hits.front(), row, maker);
         return;
     }
     // Each hit's text once, in the hits' order, joined by "/".
-    m_text.clear();
-    m_pieces.clear();
+    pieces.clear();
     for (const ModelHit &hit : row.hits) {
-        const std::size_t begin = m_text.size() + (m_text.empty() ? 0 : 1);
-        m_text.append(m_text.empty() ? "" : "/");
-        column.text(m_text, &hit, row, maker);
-        const std::string_view piece = std::string_view(m_text).substr(begin);
+        const std::size_t begin = text.size() + (text.empty() ? 0 : 1);
+        text.append(text.empty() ? "" : "/");
+        column.text(text, &hit, row, maker);
+        const std::string_view piece = std::string_view(text).substr(begin);
         const bool seen
-            = piece.empty() || std::any_of(m_pieces.begin(), m_pieces.end(), [&](const auto &p) {
-                  return std::string_view(m_text).substr(p.first, p.second) == piece;
+            = piece.empty() || std::any_of(pieces.begin(), pieces.end(), [&](const auto &p) {
+                  return std::string_view(text).substr(p.first, p.second) == piece;
               });
         if (seen)
-            m_text.resize(begin == 0 ? 0 : begin - 1);
+            text.resize(begin == 0 ? 0 : begin - 1);
         else
-            m_pieces.emplace_back(begin, piece.size());
+            pieces.emplace_back(begin, piece.size());
     }
+}
+
+static_assert(kColumns.size() == static_cast<std::size_t>(Found::Error) + 1);
+static_assert(kColumns[static_cast<std::size_t>(Found::Today)].heading == " today");
+static_assert(kColumns[static_cast<std::size_t>(Found::TodayCode)].heading == " today code");
+
+} // namespace
+
+void appendFoundText(std::string &out, Found column, const AnswerRow &row, Column maker)
+{
+    std::string text;
+    std::vector<std::pair<std::size_t, std::size_t>> pieces;
+    foundText(text, pieces, kColumns[static_cast<std::size_t>(column)], row, maker);
+    out.append(text);
+}
+
+void FoundColumns::appendCell(std::string &out, const CsvColumn &column, const AnswerRow &row,
+                              Column maker) const
+{
+    foundText(m_text, m_pieces, column, row, maker);
     appendOwnField(out, m_text, m_separator);
 }
 

@@ -49,6 +49,26 @@ struct CsvColumn
     void (*text)(std::string &out, const ModelHit *hit, const AnswerRow &row, Column maker);
 };
 
+// What a line found, column by column, in the order FoundColumns writes them. Model, Today and
+// TodayCode are a maker's: its catalogue model, its model of today and its whole code of today.
+enum class Found {
+    Step,
+    PowerKw,
+    CurrentA,
+    MatchedMaker,
+    MatchedModel,
+    MatchedRange,
+    Model,
+    Today,
+    TodayCode,
+    Error
+};
+
+// Appends one column's text for a line, as a CSV cell holds it before quoting: a line that names
+// several steps gives each hit's text once, joined by "/". `maker` is the maker of a maker's
+// column.
+void appendFoundText(std::string &out, Found column, const AnswerRow &row, Column maker);
+
 // The columns that tell what a line found, written after a bill's own and after a list's query and
 // kind: step, power_kw, current_a, matched_maker, matched_model, matched_range (empty for the
 // catalogue's model), for each maker shown its catalogue model, "<maker> today" and "<maker> today

@@ -26,7 +26,8 @@ trap 'exit 1' INT TERM HUP
 probe() { "$tools/wine-run.sh" "$state" tools/win32-probe/win32_probe.exe "$@"; }
 
 # shoot NAME DPI WINDOWS ACTION...: starts the program, acts, cuts out the windows (main, about,
-# find; several together as the smallest rectangle that holds them all), then presses "Выход".
+# find, listwin; several together as the smallest rectangle that holds them all), then presses
+# "Выход".
 shoot() {
     name=$1 dpi=$2 windows=$3
     shift 3
@@ -67,6 +68,17 @@ shoot windows-main-7.5kW-144dpi 144 main set txtPower 7.5 click cmbChoose
 # Tab takes the focus from the box to the list, so that no blinking caret is drawn.
 shoot windows-find-LC1D18M7 96 "main find" key F3 find set txtModel LC1D18M7 key TAB
 shoot windows-find-LC1D18M7-144dpi 144 "main find" key F3 find set txtModel LC1D18M7 key TAB
+# Cells of a bill pasted as a spreadsheet puts them on the clipboard, the second column looked up,
+# Moeller chosen; Tab three times takes the focus to the table. The probe reads its Cyrillic
+# arguments from a UTF-8 command line.
+export LC_ALL=C.UTF-8
+bill='Поз.\tОбозначение\tКол.\n1\tLC1D18M7\t2\n2\t3RT2026-1AP00\t1\n3\tDILM9-10(230V50HZ)\t4\n4\tКМИ-11811\t2\n5\t7,5 кВт\t1\n6\t12 А\t1\n7\tXYZ-1\t1'
+for dpi in 96 144; do
+    name=windows-list-Moeller
+    [ $dpi = 96 ] || name=$name-${dpi}dpi
+    shoot $name $dpi listwin sysmenu 1 listwin set txtColumn 2 pick cboTo 10 \
+        set txtList "$bill" key TAB key TAB key TAB
+done
 
 status=0
 for picture in "$work"/windows-*.png; do

@@ -9,11 +9,11 @@ objdump=$1
 shift
 
 # The DLLs a program may import, every one part of Windows 7 SP1: the window (user32, gdi32,
-# comctl32, shell32), the base (kernel32), the C runtime that MinGW-w64 links against (msvcrt;
+# comctl32, shell32, and comdlg32 for the Open and Save As dialogs), the base (kernel32), the C runtime that MinGW-w64 links against (msvcrt;
 # not ucrtbase, which Windows 7 has only with an update), and Active Accessibility for the screen
 # readers (oleacc, with COM from ole32 and oleaut32). Not shcore (Windows 8.1 on) and no
 # api-ms-win-* API sets (Windows 8 on).
-allowed_dlls="kernel32.dll user32.dll gdi32.dll comctl32.dll shell32.dll msvcrt.dll oleacc.dll
+allowed_dlls="kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll msvcrt.dll oleacc.dll
     ole32.dll oleaut32.dll"
 
 # Functions of those DLLs that Windows 7 SP1 does not have, from each one's "minimum supported

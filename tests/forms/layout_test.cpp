@@ -3,6 +3,8 @@
 #include "forms/about_layout.h"
 #include "forms/find_form.h"
 #include "forms/find_layout.h"
+#include "forms/list_form.h"
+#include "forms/list_layout.h"
 #include "forms/main_form.h"
 #include "forms/main_layout.h"
 #include "recording_main_view.h"
@@ -84,7 +86,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Window { "about", aboutLayout(), eventsOf<AboutForm>(), AboutControl::cmdOK,
                              AboutControl::cmdOK },
                     Window { "find", findLayout(), eventsOf<FindForm>(), FindControl::cmdShow,
-                             FindControl::cmdClose }),
+                             FindControl::cmdClose },
+                    Window {
+                        "list", listLayout(), eventsOf<ListForm>(), {}, ListControl::cmdClose }),
     [](const testing::TestParamInfo<Window> &p) { return p.param.name; });
 
 // An event runs the handler its row names, and one that no row names runs nothing.

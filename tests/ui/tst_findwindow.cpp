@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "control_named.h"
 #include "forms/today_line.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/find_dialog.h"
@@ -35,7 +36,7 @@ private slots:
     void opens_data();
     void opens();
     void oneAtATime();
-    void contextMenuOffersFindAndAbout();
+    void contextMenuOffersFindListAndAbout();
     void typingListsTheHits_data();
     void typingListsTheHits();
     void hitsAreReadByScreenReaders();
@@ -47,13 +48,6 @@ private slots:
     void goesWithTheMainWindow();
 
 private:
-    template<typename T> T *child(QWidget *window, const char *name) const
-    {
-        T *widget = window->findChild<T *>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
     static QList<FindDialog *> findWindows();
     FindDialog *openFind();
     QString shown(const char *label) const { return child<QLabel>(m_window.get(), label)->text(); }
@@ -157,7 +151,7 @@ void tst_FindWindow::oneAtATime()
     QCOMPARE(child<QLineEdit>(first, "txtModel")->text(), QStringLiteral("K65"));
 }
 
-void tst_FindWindow::contextMenuOffersFindAndAbout()
+void tst_FindWindow::contextMenuOffersFindListAndAbout()
 {
     const auto menuAt = [this](QPoint at) -> QMenu * {
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, m_window->mapToGlobal(at));
@@ -169,16 +163,18 @@ void tst_FindWindow::contextMenuOffersFindAndAbout()
     QMenu *menu = menuAt(child<QWidget>(m_window.get(), "lblMoeller")->geometry().center());
     QVERIFY(menu);
     const QList<QAction *> items = menu->actions();
-    QCOMPARE(items.size(), 2);
+    QCOMPARE(items.size(), 3);
     QCOMPARE(items[0]->text(), QStringLiteral("Поиск по модели..."));
     QCOMPARE(items[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
-    QCOMPARE(items[1]->text(), QStringLiteral("О программе"));
+    QCOMPARE(items[1]->text(), QStringLiteral("Замена по списку..."));
+    QCOMPARE(items[1]->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    QCOMPARE(items[2]->text(), QStringLiteral("О программе"));
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(items[0]).center());
     QCOMPARE(findWindows().size(), 1);
 
     menu = menuAt(QPoint(5, 5)); // the bare window
     QVERIFY(menu);
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[1]).center());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[2]).center());
     bool aboutOpen = false;
     for (QWidget *w : QApplication::topLevelWidgets())
         aboutOpen = aboutOpen || (qobject_cast<AboutDialog *>(w) && w->isVisible());

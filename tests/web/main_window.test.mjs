@@ -254,10 +254,11 @@ for (const size of sizes) {
         // page's entries before the window; Shift+Tab goes from the entries round to the window's
         // last.
         const tabOrders = [
-            [false, ['exit', 'txtPower', 'cmbAbout', 'cmbChoose', 'optPower', null, 'find', 'about',
-                'exit'], ['about', 'find', 'optPower', 'cmbChoose', 'cmbAbout', 'txtPower']],
-            [true, ['exit', 'txtPower', 'cmbAbout', 'cmbChoose', 'optPower', null, 'find', 'about',
-                'back', 'far', 'exit'], ['far', 'back', 'about', 'find', 'optPower', 'cmbChoose']],
+            [false, ['exit', 'txtPower', 'cmbAbout', 'cmbChoose', 'optPower', null, 'find', 'list',
+                'about', 'exit'], ['about', 'list', 'find', 'optPower', 'cmbChoose', 'cmbAbout', 'txtPower']],
+            [true, ['exit', 'txtPower', 'cmbAbout', 'cmbChoose', 'optPower', null, 'find', 'list',
+                'about', 'back', 'far', 'exit'], ['far', 'back', 'about', 'list', 'find', 'optPower',
+                'cmbChoose']],
         ];
         for (const [stepButtons, order, backwards] of tabOrders) {
             it(`goes round in the designed tab order, step buttons shown: ${stepButtons}`, async () => {

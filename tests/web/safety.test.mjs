@@ -40,8 +40,12 @@ it('keeps markup typed into every box as text', async () => {
             }
         }
     }
+    // The list window shows what is typed in its table's cells too.
+    await page.getByRole('button', { name: 'Замена по списку' }).click();
+    await control(page, 'txtList', 'frmList').fill(kHostile.join('\n'));
+    assert.equal(await page.locator('#frmList td').first().textContent(), kHostile[0]);
     assert.equal(await page.evaluate(() => window.pwned), undefined);
-    assert.equal(await page.locator('img[src="x"], svg, #selmak script, #frmFind script').count(), 0);
+    assert.equal(await page.locator('img[src="x"], svg, #selmak script, #frmFind script, #frmList script').count(), 0);
     assert.equal(await control(page, 'lblStatus', 'frmFind').textContent(),
         'В каталоге нет модели, с которой начинается это обозначение');
     assert.deepEqual(problems, []);

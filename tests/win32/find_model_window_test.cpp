@@ -16,26 +16,6 @@ namespace {
 
 using forms::PixelRect;
 
-// A key as the program's message loop sees it, with Ctrl held or not.
-void keyThroughLoop(RunningApp &a, HWND window, WPARAM virtualKey, bool control = false)
-{
-    BYTE keys[256] {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = control ? 0x80 : 0;
-    SetKeyboardState(keys);
-    MSG message {};
-    message.hwnd = window;
-    message.message = WM_KEYDOWN;
-    message.wParam = virtualKey;
-    message.lParam = 1;
-    if (!a.app.translate(message)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
-}
-
 struct Finding : RunningApp
 {
     HWND find() { return app.findWindow() ? app.findWindow()->handle() : nullptr; }
@@ -43,7 +23,7 @@ struct Finding : RunningApp
     {
         return app.findWindow() ? controlNamed(*app.findWindow(), name) : nullptr;
     }
-    void open() { keyThroughLoop(*this, control("exit"), 'F', true); }
+    void open() { keyThroughLoop(control("exit"), 'F', true); }
     // As a paste over the whole text: the box takes no more than its limit.
     void search(const std::wstring &text)
     {
@@ -103,9 +83,9 @@ TEST_P(Opens, OwnedByTheMainWindowWithTheBoxFocusedAndOneAtATime)
 INSTANTIATE_TEST_SUITE_P(
     FindModelWindow, Opens,
     testing::Values(Opening { "ctrl_f_on_a_button",
-                              [](Finding &a) { keyThroughLoop(a, a.control("exit"), 'F', true); } },
+                              [](Finding &a) { a.keyThroughLoop(a.control("exit"), 'F', true); } },
                     Opening { "f3_in_a_box",
-                              [](Finding &a) { keyThroughLoop(a, a.control("txtPower"), VK_F3); } },
+                              [](Finding &a) { a.keyThroughLoop(a.control("txtPower"), VK_F3); } },
                     Opening { "system_menu",
                               [](Finding &a) {
                                   SendMessageW(a.main(), WM_SYSCOMMAND, MainWindow::kFindCommand,
@@ -252,7 +232,7 @@ TEST_P(Showing, ShowsTheChosenHitsStep)
     a.search(L"LS27");
     if (c.down) {
         SetFocus(a.findControl("lstHits"));
-        keyThroughLoop(a, a.findControl("lstHits"), VK_DOWN);
+        a.keyThroughLoop(a.findControl("lstHits"), VK_DOWN);
     }
     c.show(a);
     EXPECT_EQ(a.text("lblDanfoss"), c.danfoss);
@@ -267,10 +247,10 @@ INSTANTIATE_TEST_SUITE_P(
     FindModelWindow, Showing,
     testing::Values(
         Choice { "enter_in_the_box", false,
-                 [](Finding &a) { keyThroughLoop(a, a.findControl("txtModel"), VK_RETURN); },
+                 [](Finding &a) { a.keyThroughLoop(a.findControl("txtModel"), VK_RETURN); },
                  "CI20" },
         Choice { "enter_in_the_list", true,
-                 [](Finding &a) { keyThroughLoop(a, a.findControl("lstHits"), VK_RETURN); },
+                 [](Finding &a) { a.keyThroughLoop(a.findControl("lstHits"), VK_RETURN); },
                  "CI25" },
         Choice { "show_button", true,
                  [](Finding &a) { SendMessageW(a.findControl("cmdShow"), BM_CLICK, 0, 0); },
@@ -301,7 +281,7 @@ TEST(FindModelWindow, TodaysModelsFollowTheSelection)
         { "arrow key",
           [](Finding &a) {
               SetFocus(a.findControl("lstHits"));
-              keyThroughLoop(a, a.findControl("lstHits"), VK_DOWN);
+              a.keyThroughLoop(a.findControl("lstHits"), VK_DOWN);
           } },
         { "click",
           [](Finding &a) {
@@ -334,7 +314,7 @@ TEST(FindModelWindow, ClosesByEscCloseOrTheCloseBoxAndOpensAnewEmpty)
         const char *way;
         void (*close)(Finding &);
     } cases[] = {
-        { "Esc", [](Finding &a) { keyThroughLoop(a, a.findControl("txtModel"), VK_ESCAPE); } },
+        { "Esc", [](Finding &a) { a.keyThroughLoop(a.findControl("txtModel"), VK_ESCAPE); } },
         { "Закрыть", [](Finding &a) { SendMessageW(a.findControl("cmdClose"), BM_CLICK, 0, 0); } },
         { "close box", [](Finding &a) { SendMessageW(a.find(), WM_CLOSE, 0, 0); } },
     };

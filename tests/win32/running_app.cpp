@@ -17,7 +17,12 @@ HWND controlNamed(const LayoutWindow &window, std::string_view name)
 
 RunningApp::RunningApp(const DpiApi &dpiApi)
     : app([this](HWND, std::wstring_view text) { warnings.emplace_back(text); },
-          [this](std::wstring_view address) { opened.emplace_back(address); }, dpiApi)
+          [this](std::wstring_view address) { opened.emplace_back(address); }, dpiApi,
+          { [this](HWND) { return fileToOpen; },
+            [this](HWND, std::wstring_view suggested) {
+                offeredName = suggested;
+                return fileToSave;
+            } })
 {
     app.start(SW_SHOWNORMAL);
 }
@@ -67,6 +72,25 @@ void RunningApp::key(HWND window, WPARAM virtualKey)
     message.lParam = 1;
     if (!IsDialogMessageW(GetAncestor(window, GA_ROOT), &message))
         SendMessageW(window, WM_KEYDOWN, virtualKey, 1);
+}
+
+void RunningApp::keyThroughLoop(HWND window, WPARAM virtualKey, bool control)
+{
+    BYTE keys[256] {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG message {};
+    message.hwnd = window;
+    message.message = WM_KEYDOWN;
+    message.wParam = virtualKey;
+    message.lParam = 1;
+    if (!app.translate(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
 }
 
 std::optional<int> RunningApp::pump()

@@ -35,11 +35,17 @@ struct RunningApp
     void clickAt(POINT client);
     // A key as the message loop sees it: through IsDialogMessage, then the window.
     void key(HWND window, WPARAM virtualKey);
+    // A key as the program's message loop sees it, shortcuts first, with Ctrl held or not.
+    void keyThroughLoop(HWND window, WPARAM virtualKey, bool control = false);
     // Runs what is posted, as the message loop would; returns the exit status once WM_QUIT comes.
     std::optional<int> pump();
 
     std::vector<std::wstring> warnings;
     std::vector<std::wstring> opened;
+    // What the Open and Save As dialogs answer; nothing, as the user's Cancel.
+    std::optional<std::wstring> fileToOpen;
+    std::optional<std::wstring> fileToSave;
+    std::wstring offeredName; // the name the Save As dialog was given
     Application app;
 };
 

@@ -10,10 +10,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <cstdio>
@@ -35,6 +37,16 @@ bool drawsInStandInFaces(const QWidget *window)
     }
     return ok;
 }
+
+// Cells of a bill as a spreadsheet puts them on the clipboard.
+const QString kPastedBill = QStringLiteral("Поз.\tОбозначение\tКол.\n"
+                                           "1\tLC1D18M7\t2\n"
+                                           "2\t3RT2026-1AP00\t1\n"
+                                           "3\tDILM9-10(230V50HZ)\t4\n"
+                                           "4\tКМИ-11811\t2\n"
+                                           "5\t7,5 кВт\t1\n"
+                                           "6\t12 А\t1\n"
+                                           "7\tXYZ-1\t1");
 
 void settle()
 {
@@ -162,5 +174,26 @@ int main(int argc, char *argv[])
     find->findChild<QLineEdit *>(QStringLiteral("txtModel"))->setText(QStringLiteral("LC1D18M7"));
     settle();
     shooter.save(besideRight(windowPicture(&fresh), windowPicture(find)), "find-LC1D18M7.png");
+
+    // The list window after three columns of a bill pasted from a spreadsheet, the second one
+    // looked up, Moeller chosen.
+    fresh.findChild<QAction *>(QStringLiteral("actList"))->trigger();
+    settle();
+    QWidget *list = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("frmList") && top->isVisible())
+            list = top;
+    }
+    if (!list || !drawsInStandInFaces(list)) {
+        std::fprintf(stderr, "the list window did not open as expected\n");
+        return 1;
+    }
+    list->findChild<QLineEdit *>(QStringLiteral("txtColumn"))->setText(QStringLiteral("2"));
+    list->findChild<QComboBox *>(QStringLiteral("cboTo"))
+        ->setCurrentText(QStringLiteral("Moeller"));
+    list->findChild<QPlainTextEdit *>(QStringLiteral("txtList"))->setPlainText(kPastedBill);
+    settle();
+    shooter.save(windowPicture(list), "list-Moeller.png");
+    shooter.save(windowPicture(list, 1.5), "list-Moeller-150.png");
     return shooter.ok() ? 0 : 1;
 }

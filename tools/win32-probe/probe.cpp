@@ -4,13 +4,18 @@
 // rectangle, visible, enabled, checked), types, presses, reads and answers the warning box, and
 // reports the exit status. Commands run in order; each prints what it sees:
 //   start PROGRAM        start the program and wait for its main window
-//   main | about | find  the window later commands look at (about and find wait for it)
-//   list                 the window and each of its controls, a list box's lines too
+//   main | about | find | listwin
+//                        the window later commands look at (the others wait for it)
+//   list                 the window and each of its controls, a list box's lines too, and how
+//                        many rows a table has
 //   names                each control's name as Active Accessibility gives it to screen readers
 //   key KEY              a key (F3, RETURN, ESCAPE, DOWN, UP, TAB) to the control with the focus
 //   menu                 the context menu of the control with the focus, as the menu key asks
-//   sysmenu              the window's system menu by Alt+Space, then its last item (Up, Enter)
-//   set NAME TEXT        WM_SETTEXT into a control
+//   sysmenu N            the window's system menu by Alt+Space, then its Nth item from the
+//                        bottom (N times Up, Enter)
+//   set NAME TEXT        WM_SETTEXT into a control, or a paste over all of a box of many lines;
+//                        \n in TEXT is a line break, \t a tab
+//   pick NAME N          line N (from 0) of a drop-down list, as the user would pick it
 //   click NAME           BM_CLICK on a button, a mouse click on a label
 //   warning              wait for the warning box, print its title and text, press OK
 //   rect                 the window's rectangle on the screen, frame included
@@ -18,14 +23,19 @@
 //   status               wait for the program to end and print its exit status
 #include "forms/about_layout.h"
 #include "forms/find_layout.h"
+#include "forms/list_layout.h"
 #include "forms/main_layout.h"
 #include "ui/win32/dpi_api.h"
 
+#include <commctrl.h>
 #include <cstdio>
+#include <cstdlib>
 #include <oleacc.h>
+#include <shellapi.h>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 #include <windows.h>
 
 namespace {
@@ -150,6 +160,9 @@ struct Probe
                 textOf(child).c_str());
             if (classOf(child) == "ListBox")
                 listLines(child);
+            if (classOf(child) == "SysListView32")
+                std::printf("    rows %ld\n",
+                            static_cast<long>(SendMessageW(child, LVM_GETITEMCOUNT, 0, 0)));
         }
     }
 
@@ -228,20 +241,45 @@ struct Probe
         Sleep(300);
     }
 
-    // Its items cannot be read from another process; the keys pick the one the program adds.
-    void systemMenu() const
+    // Its items cannot be read from another process; the keys pick one the program adds.
+    void systemMenu(int fromBottom) const
     {
         PostMessageW(target, WM_SYSCOMMAND, SC_KEYMENU, ' ');
         Sleep(300);
-        for (const WPARAM virtualKey : { VK_UP, VK_RETURN })
-            PostMessageW(target, WM_KEYDOWN, virtualKey, 1);
+        for (int i = 0; i < fromBottom; ++i)
+            PostMessageW(target, WM_KEYDOWN, VK_UP, 1);
+        PostMessageW(target, WM_KEYDOWN, VK_RETURN, 1);
         Sleep(300);
     }
 
     void set(std::string_view name, std::string_view text) const
     {
-        const std::wstring wide = widen(text);
-        SendMessageW(control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+        std::wstring wide;
+        for (const wchar_t c : widen(text)) {
+            if (!wide.empty() && wide.back() == L'\\' && (c == L'n' || c == L't')) {
+                wide.pop_back();
+                wide += c == L'n' ? L"\r\n" : L"\t";
+            } else {
+                wide += c;
+            }
+        }
+        // A box of many lines says nothing of WM_SETTEXT: it gets the text as a paste over all.
+        const HWND c = control(name);
+        if (classOf(c) == "Edit" && (GetWindowLongW(c, GWL_STYLE) & ES_MULTILINE)) {
+            SendMessageW(c, EM_SETSEL, 0, -1);
+            SendMessageW(c, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+        } else {
+            SendMessageW(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+        }
+    }
+
+    void pick(std::string_view name, int line) const
+    {
+        const HWND box = control(name);
+        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(line), 0);
+        SendMessageW(target, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(box));
+        Sleep(300);
     }
 
     // A press that opens a modal box returns only once the box is closed: do not wait for it.
@@ -308,13 +346,22 @@ struct Probe
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main()
 {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // The arguments as UTF-8 from the wide command line: a text to type may be Cyrillic.
+    int argc = 0;
+    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::vector<std::string> argv;
+    for (int i = 0; i < argc; ++i)
+        argv.push_back(narrow(wide[i]));
+    LocalFree(wide);
     Probe probe;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view command = argv[i];
-        const auto argument = [&]() -> std::string_view { return i + 1 < argc ? argv[++i] : ""; };
+        const std::string_view command = argv[static_cast<std::size_t>(i)];
+        const auto argument = [&]() -> std::string_view {
+            return i + 1 < argc ? std::string_view(argv[static_cast<std::size_t>(++i)]) : "";
+        };
         bool ok = true;
         if (command == "start")
             ok = probe.start(argument());
@@ -324,12 +371,14 @@ int main(int argc, char *argv[])
             ok = probe.look(selmak::forms::aboutLayout());
         else if (command == "find")
             ok = probe.look(selmak::forms::findLayout());
+        else if (command == "listwin")
+            ok = probe.look(selmak::forms::listLayout());
         else if (command == "key")
             probe.key(argument());
         else if (command == "menu")
             probe.contextMenu();
         else if (command == "sysmenu")
-            probe.systemMenu();
+            probe.systemMenu(std::atoi(std::string(argument()).c_str()));
         else if (command == "list")
             probe.list();
         else if (command == "names")
@@ -337,6 +386,9 @@ int main(int argc, char *argv[])
         else if (command == "set") {
             const std::string_view name = argument();
             probe.set(name, argument());
+        } else if (command == "pick") {
+            const std::string_view name = argument();
+            probe.pick(name, std::atoi(std::string(argument()).c_str()));
         } else if (command == "click")
             probe.click(argument());
         else if (command == "warning")

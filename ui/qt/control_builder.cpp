@@ -6,13 +6,17 @@
 #include "ui/qt/hot_spot.h"
 #include "ui/qt/image_file.h"
 
+#include <QComboBox>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 
 #include <limits>
 
@@ -76,6 +80,30 @@ QWidget *createWidget(const ControlRow &row, QWidget *parent)
         auto *list = new QListWidget(parent);
         list->setUniformItemSizes(true); // one line each: long lists lay out at once
         return list;
+    }
+    case ControlKind::TextArea: {
+        auto *box = new QPlainTextEdit(caption, parent);
+        // Tab goes on to the next control, as in every other box; a paste brings tabs in.
+        box->setTabChangesFocus(true);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        return box;
+    }
+    case ControlKind::DropDown:
+        return new QComboBox(parent);
+    case ControlKind::Table: {
+        // The window's form holds the rows; the window sets a model over them.
+        auto *table = new QTableView(parent);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setTabKeyNavigation(false); // Tab leaves the table, as it leaves every control
+        table->setWordWrap(false);
+        table->setCornerButtonEnabled(false);
+        table->verticalHeader()->hide();
+        // Every row a line high: a long list lays out at once.
+        table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+        table->horizontalHeader()->setHighlightSections(false);
+        return table;
     }
     case ControlKind::Button: {
         auto *button = new CommandButton(caption, parent);

@@ -4,8 +4,10 @@
 #include "ui/qt/hot_spot.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 
 namespace selmak::ui {
@@ -35,6 +37,15 @@ void onEvent(QWidget *control, forms::ControlKind kind, forms::Event event, QObj
         QObject::connect(static_cast<QLineEdit *>(control), &QLineEdit::textChanged, context,
                          std::move(run));
         return;
+    case ControlKind::TextArea:
+        QObject::connect(static_cast<QPlainTextEdit *>(control), &QPlainTextEdit::textChanged,
+                         context, std::move(run));
+        return;
+    case ControlKind::DropDown:
+        // By the mouse or the keys, and as the form fills it.
+        QObject::connect(static_cast<QComboBox *>(control), &QComboBox::currentIndexChanged,
+                         context, std::move(run));
+        return;
     case ControlKind::List: {
         auto *list = static_cast<QListWidget *>(control);
         // By the mouse or the keys; the form's own selection raises it too, which does no harm.
@@ -46,6 +57,7 @@ void onEvent(QWidget *control, forms::ControlKind kind, forms::Event event, QObj
     }
     case ControlKind::Label:
     case ControlKind::Picture:
+    case ControlKind::Table:
         break;
     }
     Q_ASSERT_X(false, "onEvent", "a control of this kind raises no event");

@@ -12,7 +12,8 @@ namespace selmak::ui {
 
 // Runs `run` on the Qt signal that is the event of a control of that kind: a button's or a hot
 // spot's click, an option's turning on (by the mouse or the arrow keys), a text box's change, a
-// list's change of its current line or a double-click on a line. `context` ends the connection.
+// list's or a drop-down's change of its current line or a double-click on a list's line.
+// `context` ends the connection.
 void onEvent(QWidget *control, forms::ControlKind kind, forms::Event event, QObject *context,
              std::function<void()> run);
 

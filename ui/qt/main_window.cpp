@@ -5,6 +5,7 @@
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/event_binding.h"
 #include "ui/qt/find_dialog.h"
+#include "ui/qt/list_dialog.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -21,11 +22,12 @@ namespace selmak::ui {
 
 using forms::MainControl;
 
-MainWindow::MainWindow(Notifier notifier, QWidget *parent)
+MainWindow::MainWindow(Notifier notifier, FileDialogs files, QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_notifier(std::move(notifier)),
+      m_files(std::move(files)),
       m_controls(buildWindow(this, forms::mainLayout()))
 {
     for (const ColumnInfo &info : kColumns) {
@@ -50,6 +52,12 @@ void MainWindow::addCommands()
     m_findAction->setShortcutContext(Qt::WindowShortcut);
     connect(m_findAction, &QAction::triggered, this, &MainWindow::showFind);
     addAction(m_findAction);
+    m_listAction = new QAction(QStringLiteral("Замена по списку..."), this);
+    m_listAction->setObjectName(QStringLiteral("actList"));
+    m_listAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_listAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_listAction, &QAction::triggered, this, &MainWindow::showList);
+    addAction(m_listAction);
     // Right-click, or the menu key where the focus is on a control without a menu of its own.
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, &MainWindow::showContextMenu);
@@ -60,6 +68,7 @@ void MainWindow::showContextMenu(const QPoint &at)
     if (!m_menu) {
         m_menu = new QMenu(this);
         m_menu->addAction(m_findAction);
+        m_menu->addAction(m_listAction);
         QAction *about = m_menu->addAction(QStringLiteral("О программе"), this,
                                            [this] { m_form.cmbAbout_Click(); });
         about->setObjectName(QStringLiteral("actAbout"));
@@ -136,26 +145,42 @@ void MainWindow::showAbout()
     m_about->activateWindow();
 }
 
-// The find window opens beside this one, so that the step it shows is in view, and inside the
-// screen: where there is no room beside, it covers part of this window.
+// The find and list windows open beside this one, so that the step shown is in view, and inside
+// the screen: where there is no room beside, they cover part of this window.
+void MainWindow::placeBeside(QWidget *dialog) const
+{
+    dialog->adjustSize();
+    const QRect frame = frameGeometry();
+    const QSize decoration = frame.size() - size();
+    const QRect room = screen()->availableGeometry();
+    const QSize own = dialog->size() + decoration;
+    const int left = std::clamp(frame.right() + 1, room.left(),
+                                std::max(room.left(), room.right() + 1 - own.width()));
+    const int top = std::clamp(frame.top(), room.top(),
+                               std::max(room.top(), room.bottom() + 1 - own.height()));
+    dialog->move(left, top);
+}
+
 void MainWindow::showFind()
 {
     if (!m_find) {
         m_find = new FindDialog(m_form, this);
-        m_find->adjustSize();
-        const QRect frame = frameGeometry();
-        const QSize decoration = frame.size() - size();
-        const QRect room = screen()->availableGeometry();
-        const QSize own = m_find->size() + decoration;
-        const int left = std::clamp(frame.right() + 1, room.left(),
-                                    std::max(room.left(), room.right() + 1 - own.width()));
-        const int top = std::clamp(frame.top(), room.top(),
-                                   std::max(room.top(), room.bottom() + 1 - own.height()));
-        m_find->move(left, top);
+        placeBeside(m_find);
     }
     m_find->show();
     m_find->raise();
     m_find->activateWindow();
+}
+
+void MainWindow::showList()
+{
+    if (!m_list) {
+        m_list = new ListDialog(m_notifier, m_files, this);
+        placeBeside(m_list);
+    }
+    m_list->show();
+    m_list->raise();
+    m_list->activateWindow();
 }
 
 void MainWindow::exitProgram()

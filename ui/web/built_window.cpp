@@ -21,14 +21,17 @@ const char *domEvent(forms::ControlKind kind)
 {
     switch (kind) {
     case forms::ControlKind::Option:
+    case forms::ControlKind::DropDown:
         return "change";
     case forms::ControlKind::TextBox:
+    case forms::ControlKind::TextArea:
         return "input";
     case forms::ControlKind::Button:
     case forms::ControlKind::HotSpot:
     case forms::ControlKind::Label:
     case forms::ControlKind::Picture:
     case forms::ControlKind::List:
+    case forms::ControlKind::Table:
         break;
     }
     return "click";

@@ -45,8 +45,8 @@ public:
     Listeners &listeners() { return m_listeners; }
 
     // Runs `run` on the page's event that is the event of that control: a button's or a hot spot's
-    // click, an option's change (by the mouse or the arrow keys), a text box's input, a list box's
-    // selection or double-click.
+    // click, an option's or a drop-down's change (by the mouse or the keys), a text box's input, a
+    // list box's selection or double-click.
     void listen(forms::ControlId id, forms::Event event, std::function<void()> run);
     // Binds every event of the form's table to its handler.
     template<typename Form> void bind(Form &form)

@@ -65,6 +65,23 @@ std::string textOf(const val &element, const char *property)
     return element[property].as<std::string>();
 }
 
+std::string utf8Of(const val &text)
+{
+    const val bytes = val::global("TextEncoder").new_().call<val>("encode", text);
+    std::string utf8(bytes["length"].as<std::size_t>(), '\0');
+    val(emscripten::typed_memory_view(utf8.size(), reinterpret_cast<unsigned char *>(utf8.data())))
+        .call<void>("set", bytes);
+    return utf8;
+}
+
+void atNextFrame(const val &target, const char *event)
+{
+    const val happened = val::global("Event").new_(std::string(event));
+    val::global("requestAnimationFrame")
+        .call<void>("call", val::global(),
+                    target["dispatchEvent"].call<val>("bind", target, happened));
+}
+
 void stop(std::string_view message)
 {
     const val alert = createElement("p");

@@ -20,6 +20,12 @@ void setText(val element, std::string_view utf8);
 void setAttribute(const val &element, const char *name, std::string_view utf8);
 void setStyle(const val &element, const char *property, std::string_view value);
 std::string textOf(const val &element, const char *property = "value");
+// A page's text as UTF-8, a lone surrogate as U+FFFD, through the browser's own encoder: fast for
+// a long text, where the glue's conversion goes a character at a time.
+std::string utf8Of(const val &text);
+// Runs what listens for `event` at `target` in the page's next frame, once the page is laid out;
+// nothing if the target is gone by then.
+void atNextFrame(const val &target, const char *event);
 
 // Stops the program with a message the page shows: for a fault no user can mend.
 [[noreturn]] void stop(std::string_view message);

@@ -49,6 +49,11 @@ void MainWindow::openFind()
     open(m_find, m_form);
 }
 
+void MainWindow::openList()
+{
+    open(m_list, m_warning);
+}
+
 const val &MainWindow::box(forms::Box which) const
 {
     return m_window.control(which == forms::Box::Power ? MainControl::txtPower
@@ -108,6 +113,8 @@ void MainWindow::exitProgram()
         m_about->close();
     if (m_find)
         m_find->close();
+    if (m_list)
+        m_list->close();
     m_warning.close();
     val(m_window.frame()).set("hidden", true);
     const val ended = createElement("p");

@@ -8,6 +8,7 @@
 #include "ui/web/built_window.h"
 #include "ui/web/dom.h"
 #include "ui/web/find_window.h"
+#include "ui/web/list_window.h"
 #include "ui/web/warning_dialog.h"
 
 #include <memory>
@@ -27,6 +28,7 @@ public:
     // For the page's own entries, which stand in for the desktop's shortcuts and menus.
     void openAbout();
     void openFind();
+    void openList();
     // Gives the focus to the window's first control, once the page takes input.
     void focus();
 
@@ -54,6 +56,7 @@ private:
     forms::MainForm m_form { *this };
     std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<FindWindow> m_find;
+    std::unique_ptr<ListWindow> m_list;
     int m_topLayer = 1;
 };
 

@@ -28,6 +28,7 @@ void keepForOffline()
 Page::Page() : m_app(elementById("app")), m_main(m_app)
 {
     m_listeners.listen(entry(m_app, "find"), "click", [this](val) { m_main.openFind(); });
+    m_listeners.listen(entry(m_app, "list"), "click", [this](val) { m_main.openList(); });
     m_listeners.listen(entry(m_app, "about"), "click", [this](val) { m_main.openAbout(); });
     // Shown since the first paint, the page answers from here on.
     m_app.call<void>("removeAttribute", std::string("inert"));

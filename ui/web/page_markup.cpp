@@ -4,6 +4,7 @@
 #include "forms/about_form.h"
 #include "forms/about_layout.h"
 #include "forms/find_layout.h"
+#include "forms/list_layout.h"
 #include "forms/main_form.h"
 #include "forms/main_layout.h"
 #include "forms/main_view.h"
@@ -135,6 +136,7 @@ std::string pageWindows()
     // The browser keeps Ctrl+F and the right button for itself.
     html.open("nav").attribute("class", "entries").attribute("aria-label", "Команды");
     writeEntry(html, "find", "Поиск по модели");
+    writeEntry(html, "list", "Замена по списку");
     writeEntry(html, "about", "О программе");
     html.close("nav").newLine();
     const LoadedMain loaded(forms::mainLayout());
@@ -158,6 +160,7 @@ std::string pageDialogs()
     const Filled link { .control = forms::AboutControl::lblURL, .address = forms::kSiteAddress };
     writeTemplate(html, forms::aboutLayout(), std::span(&link, 1));
     writeTemplate(html, forms::findLayout());
+    writeTemplate(html, forms::listLayout());
     return html.take();
 }
 
@@ -179,7 +182,7 @@ std::string pageStyles()
     sheet += "@media (min-width: " + pixels(room) + ") { #" + forms::findLayout().name
         + " { margin-left: " + pixels(kFindLeft) + "; margin-right: auto; } }\n";
     return sheet + windowStyles(forms::mainLayout()) + windowStyles(forms::aboutLayout())
-        + windowStyles(forms::findLayout());
+        + windowStyles(forms::findLayout()) + windowStyles(forms::listLayout());
 }
 
 } // namespace selmak::web

@@ -29,6 +29,12 @@ const char *kindClass(ControlKind kind)
         return "button";
     case ControlKind::List:
         return "list";
+    case ControlKind::TextArea:
+        return "textarea";
+    case ControlKind::DropDown:
+        return "dropdown";
+    case ControlKind::Table:
+        return "table";
     }
     return "";
 }
@@ -47,8 +53,13 @@ const char *tagOf(const ControlRow &row, const Filled *filled)
         // A hot spot that opens an address is a link, which the keyboard reaches and a person can
         // copy; the one without is a hidden patch.
         return filled && !filled->address.empty() ? "a" : "div";
+    case ControlKind::TextArea:
+        return "textarea";
+    case ControlKind::DropDown:
+        return "select";
     case ControlKind::Label:
     case ControlKind::List:
+    case ControlKind::Table:
         break;
     }
     return "div";
@@ -100,6 +111,17 @@ void writeControl(Markup &html, const ControlRow &row, std::string_view windowNa
         html.attribute("id", std::string(windowName) + "-" + row.name);
         html.attribute("tabindex", "0");
         break;
+    case ControlKind::TextArea:
+        html.attribute("wrap", "off").attribute("autocomplete", "off");
+        html.attribute("spellcheck", "false");
+        break;
+    case ControlKind::DropDown:
+        break;
+    case ControlKind::Table:
+        // A region that scrolls both ways, the keyboard's too, around a real table whose rows
+        // the front-end writes as they come into view (TableView).
+        html.attribute("role", "region").attribute("tabindex", "0");
+        break;
     }
     html.attribute("class", kindClass(row.kind)).attribute("data-name", row.name);
     if (row.accessibleName && row.kind != ControlKind::Picture)
@@ -108,12 +130,29 @@ void writeControl(Markup &html, const ControlRow &row, std::string_view windowNa
         html.flag("hidden");
     if (filled && filled->disabled)
         html.flag("disabled");
-    const bool hasContent = row.kind == ControlKind::Label || row.kind == ControlKind::HotSpot
-        || row.kind == ControlKind::Button || row.kind == ControlKind::List;
-    if (!hasContent)
-        return;
-    if (row.kind != ControlKind::List)
+    switch (row.kind) {
+    case ControlKind::TextBox:
+    case ControlKind::Option:
+    case ControlKind::Picture:
+        return; // no content, no end tag
+    case ControlKind::Table:
+        html.open("table");
+        if (row.accessibleName)
+            html.attribute("aria-label", row.accessibleName);
+        html.open("colgroup").close("colgroup");
+        html.open("thead").open("tr").close("tr").close("thead");
+        html.open("tbody").close("tbody").close("table");
+        break;
+    case ControlKind::List:
+    case ControlKind::DropDown:
+        break; // the front-end's to fill
+    case ControlKind::Label:
+    case ControlKind::HotSpot:
+    case ControlKind::Button:
+    case ControlKind::TextArea:
         html.text(text);
+        break;
+    }
     html.close(tag);
 }
 

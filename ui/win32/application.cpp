@@ -7,17 +7,23 @@
 
 namespace selmak::win32 {
 
-Application::Application(Notifier notifier, Opener opener, const DpiApi &dpiApi)
-    : m_opener(std::move(opener)), m_dpiApi(dpiApi), m_main(*this, std::move(notifier), dpiApi)
+Application::Application(Notifier notifier, Opener opener, const DpiApi &dpiApi, FileDialogs files)
+    : m_notifier(notifier),
+      m_files(std::move(files)),
+      m_opener(std::move(opener)),
+      m_dpiApi(dpiApi),
+      m_main(*this, std::move(notifier), dpiApi)
 {
-    // The standard controls in their visual style, from common controls 6.
-    const INITCOMMONCONTROLSEX controls { sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES };
+    // The standard controls in their visual style, from common controls 6, and its list view.
+    const INITCOMMONCONTROLSEX controls { sizeof(INITCOMMONCONTROLSEX),
+                                          ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES };
     InitCommonControlsEx(&controls);
     // Screen readers reach the controls' names through COM.
     m_com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     ACCEL shortcuts[] = {
         { FCONTROL | FVIRTKEY, 'F', MainWindow::kFindCommand },
         { FVIRTKEY, VK_F3, MainWindow::kFindCommand },
+        { FCONTROL | FVIRTKEY, 'L', MainWindow::kListCommand },
     };
     m_shortcuts = CreateAcceleratorTableW(shortcuts, static_cast<int>(std::size(shortcuts)));
 }
@@ -86,21 +92,41 @@ FindModelWindow *Application::findWindow()
     return m_find && m_find->handle() ? m_find.get() : nullptr;
 }
 
-void Application::showFind()
+template<typename Window, typename Make>
+void Application::showBeside(std::unique_ptr<Window> &open, std::unique_ptr<Window> &closed,
+                             Make make)
 {
-    const bool opening = !findWindow();
+    const bool opening = !open || !open->handle();
     if (opening) {
-        m_closedFind = std::move(m_find);
-        m_find = std::make_unique<FindModelWindow>(m_main.form(), m_dpiApi);
-        m_find->load(m_main.handle());
-        m_find->placeBeside(m_main.handle());
+        closed = std::move(open);
+        open = make();
+        open->load(m_main.handle());
+        open->placeBeside(m_main.handle());
     }
-    const HWND window = m_find->handle();
+    const HWND window = open->handle();
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
-    // The part-number box takes the focus as the window opens; an open one keeps its own.
     if (opening)
         SetFocus(GetNextDlgTabItem(window, nullptr, FALSE));
+}
+
+// The part-number box takes the focus as the window opens.
+void Application::showFind()
+{
+    showBeside(m_find, m_closedFind,
+               [this] { return std::make_unique<FindModelWindow>(m_main.form(), m_dpiApi); });
+}
+
+ListWindow *Application::listWindow()
+{
+    return m_list && m_list->handle() ? m_list.get() : nullptr;
+}
+
+// The list's box takes the focus as the window opens.
+void Application::showList()
+{
+    showBeside(m_list, m_closedList,
+               [this] { return std::make_unique<ListWindow>(m_notifier, m_files, m_dpiApi); });
 }
 
 // Every window closes at once; nothing asks.

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "ui/win32/about_window.h"
+#include "ui/win32/file_dialogs.h"
 #include "ui/win32/find_model_window.h"
+#include "ui/win32/list_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/shell_hooks.h"
 
@@ -17,7 +19,8 @@ class Application
 {
 public:
     explicit Application(Notifier notifier = showWarningBox, Opener opener = openInBrowser,
-                         const DpiApi &dpiApi = DpiApi::system());
+                         const DpiApi &dpiApi = DpiApi::system(),
+                         FileDialogs files = standardFileDialogs());
     ~Application();
     Application(const Application &) = delete;
     Application &operator=(const Application &) = delete;
@@ -37,14 +40,25 @@ public:
 
     // The open find window, or null.
     FindModelWindow *findWindow();
+    // The open list window, or null.
+    ListWindow *listWindow();
 
     void showAbout();
     // Opens the find window beside the main window, or brings the open one to the front.
     void showFind();
+    // Opens the list window beside the main window, or brings the open one to the front.
+    void showList();
     void exit();
     void windowClosed();
 
 private:
+    // Shows an owned window beside the main window: made by `make` when none is open, with the
+    // focus on its first control as it opens; an open one keeps its own.
+    template<typename Window, typename Make>
+    void showBeside(std::unique_ptr<Window> &open, std::unique_ptr<Window> &closed, Make make);
+
+    Notifier m_notifier;
+    FileDialogs m_files;
     Opener m_opener;
     const DpiApi &m_dpiApi;
     MainWindow m_main;
@@ -55,7 +69,9 @@ private:
     bool m_com = false;
     std::unique_ptr<FindModelWindow> m_find;
     std::unique_ptr<FindModelWindow> m_closedFind; // kept as the closed About dialog is
-    HACCEL m_shortcuts; // Ctrl+F and F3 in the main window
+    std::unique_ptr<ListWindow> m_list;
+    std::unique_ptr<ListWindow> m_closedList;
+    HACCEL m_shortcuts; // Ctrl+F, F3 and Ctrl+L in the main window
 };
 
 } // namespace selmak::win32

@@ -26,13 +26,6 @@ void FindModelWindow::load(HWND owner)
         m_form.Form_Load();
 }
 
-void FindModelWindow::placeBeside(HWND owner)
-{
-    RECT beside;
-    GetWindowRect(owner, &beside);
-    moveOnto(owner, beside.right, beside.top);
-}
-
 void FindModelWindow::onEvent(forms::ControlId control, forms::Event event)
 {
     forms::dispatch(m_form, forms::FindForm::events(), control, event);

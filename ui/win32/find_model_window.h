@@ -22,9 +22,6 @@ public:
 
     // Makes the window, owned by `owner`, and runs Form_Load; the window is not yet shown.
     void load(HWND owner);
-    // Places the window to the right of the owner, tops level, inside the owner's monitor: where
-    // there is no room beside it, it covers part of the owner.
-    void placeBeside(HWND owner);
 
 private:
     void onEvent(forms::ControlId control, forms::Event event) override;

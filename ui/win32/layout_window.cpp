@@ -5,6 +5,7 @@
 #include "ui/win32/text.h"
 
 #include <algorithm>
+#include <commctrl.h>
 #include <string>
 #include <string_view>
 
@@ -67,6 +68,19 @@ ControlClass controlClass(const ControlRow &row)
     case ControlKind::List:
         return { L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
                  WS_EX_CLIENTEDGE };
+    case ControlKind::TextArea:
+        // Enter starts a new line; Tab still goes on to the next control.
+        return { L"EDIT",
+                 ES_LEFT | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_AUTOHSCROLL
+                     | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
+                 WS_EX_CLIENTEDGE };
+    case ControlKind::DropDown:
+        return { L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0 };
+    case ControlKind::Table:
+        // A report whose rows the window gives as they come into view (LVN_GETDISPINFO).
+        return { WC_LISTVIEWW,
+                 LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP,
+                 WS_EX_CLIENTEDGE };
     case ControlKind::Button:
         return { L"BUTTON",
                  static_cast<DWORD>(row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP,
@@ -91,8 +105,13 @@ std::optional<forms::Event> eventOf(ControlKind kind, int notification)
             return Event::Click;
         break;
     case ControlKind::TextBox:
+    case ControlKind::TextArea:
         if (notification == EN_CHANGE)
             return Event::Change;
+        break;
+    case ControlKind::DropDown:
+        if (notification == CBN_SELCHANGE)
+            return Event::Click;
         break;
     case ControlKind::List:
         if (notification == LBN_SELCHANGE)
@@ -102,6 +121,7 @@ std::optional<forms::Event> eventOf(ControlKind kind, int notification)
         break;
     case ControlKind::Label:
     case ControlKind::Picture:
+    case ControlKind::Table:
         break;
     }
     return std::nullopt;
@@ -118,6 +138,21 @@ std::wstring pictureResource(const ControlRow &row)
 RECT toRect(forms::PixelRect r)
 {
     return { r.left, r.top, r.left + r.width, r.top + r.height };
+}
+
+bool isTextBox(ControlKind kind)
+{
+    return kind == ControlKind::TextBox || kind == ControlKind::TextArea;
+}
+
+// A control's place at the dpi. A drop-down list is made as tall as it is with its list dropped,
+// sixteen lines, which is how the system knows the list's height; it shows as tall as its row.
+forms::PixelRect placeAt(const ControlRow &row, UINT dpi)
+{
+    forms::PixelRect place = forms::toPixels(row.twips, static_cast<int>(dpi));
+    if (row.kind == ControlKind::DropDown)
+        place.height += 16 * place.height;
+    return place;
 }
 
 } // namespace
@@ -216,13 +251,14 @@ void LayoutWindow::createControls(UINT dpi)
             && forms::rowOf(m_layout, *(tab - 1)).kind == ControlKind::Option;
         if (!joinsGroup)
             style |= WS_GROUP;
-        const forms::PixelRect place = forms::toPixels(row.twips, static_cast<int>(dpi));
+        const forms::PixelRect place = placeAt(row, dpi);
         const HWND child = CreateWindowExW(
             kind.exStyle, kind.name, controlText(row).c_str(), style, place.left, place.top,
             place.width, place.height, m_window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
-        if (row.kind == ControlKind::TextBox)
-            SendMessageW(child, EM_SETLIMITTEXT, static_cast<WPARAM>(row.maxLength), 0); // 0: none
+        // 0: none; a box of many lines otherwise takes 30,000 characters at most.
+        if (isTextBox(row.kind))
+            SendMessageW(child, EM_SETLIMITTEXT, static_cast<WPARAM>(row.maxLength), 0);
         if (row.initially == Initially::Checked)
             SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
         // A picture's name is its text already.
@@ -254,15 +290,39 @@ void LayoutWindow::applyDpi(UINT dpi)
         const forms::FontStyle &style = row.font.face ? row.font : m_layout.font;
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_gdi.font(style, dpi)),
                      FALSE);
+        if (row.kind == ControlKind::DropDown)
+            fitDropDown(i, dpi);
     }
     fitClientArea(dpi);
+    onDpiApplied(dpi);
 }
+
+// A drop-down list is as tall as its font makes it: its line takes the rest of the row's height.
+// Systems differ in what the line's height counts (Wine adds its padding to the height set), so
+// the height is set again by what the control then measures.
+void LayoutWindow::fitDropDown(std::size_t index, UINT dpi)
+{
+    const HWND box = m_controls[index];
+    const int wanted
+        = forms::toPixels(m_layout.controls[index].twips, static_cast<int>(dpi)).height;
+    auto line = static_cast<int>(SendMessageW(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int tries = 0; tries < 3 && line > 0; ++tries) {
+        RECT shown;
+        GetWindowRect(box, &shown);
+        const int missing = wanted - (shown.bottom - shown.top);
+        if (missing == 0 || line + missing <= 0)
+            break;
+        line += missing;
+        SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), line);
+    }
+}
+
+void LayoutWindow::onDpiApplied(UINT) { }
 
 void LayoutWindow::moveControls(UINT dpi)
 {
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        const forms::PixelRect place
-            = forms::toPixels(m_layout.controls[i].twips, static_cast<int>(dpi));
+        const forms::PixelRect place = placeAt(m_layout.controls[i], dpi);
         SetWindowPos(m_controls[i], nullptr, place.left, place.top, place.width, place.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -322,7 +382,7 @@ LRESULT LayoutWindow::colourControl(HDC dc, HWND child)
     const ControlRow *row = rowOf(child);
     if (!row)
         return reinterpret_cast<LRESULT>(m_gdi.brush(background()));
-    const bool textBox = row->kind == ControlKind::TextBox;
+    const bool textBox = isTextBox(row->kind);
     COLORREF text = GetSysColor(textBox ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
     if (row->text)
         text = toColorRef(*row->text);
@@ -432,8 +492,13 @@ LRESULT LayoutWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORBTN: {
+        // A drop-down list keeps the system's colours, its line and its list alike.
+        const ControlRow *row = rowOf(reinterpret_cast<HWND>(lParam));
+        if (row && row->kind == ControlKind::DropDown)
+            return DefWindowProcW(m_window, message, wParam, lParam);
         return colourControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    }
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(m_window, &client);
@@ -448,6 +513,12 @@ LRESULT LayoutWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case DM_GETDEFID:
         return defaultButton();
+    case WM_NEXTDLGCTL:
+        // A box of many lines takes every key, and asks for the next control on Tab as a dialog
+        // box's own would: this window is no dialog box, so it moves the focus itself.
+        SetFocus(LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                : GetNextDlgTabItem(m_window, GetFocus(), wParam != 0));
+        return 0;
     case WM_DPICHANGED:
         changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
@@ -475,6 +546,13 @@ void LayoutWindow::moveOnto(HWND reference, LONG left, LONG top)
                  std::clamp(left, work.left, std::max(work.left, work.right - width)),
                  std::clamp(top, work.top, std::max(work.top, work.bottom - height)), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void LayoutWindow::placeBeside(HWND owner)
+{
+    RECT beside;
+    GetWindowRect(owner, &beside);
+    moveOnto(owner, beside.right, beside.top);
 }
 
 } // namespace selmak::win32

@@ -26,6 +26,9 @@ public:
     // The control of that row; null once the window is gone.
     HWND control(forms::ControlId id) const;
     const forms::WindowLayout &layout() const { return m_layout; }
+    // Places the window to the right of `owner`, tops level, inside the owner's monitor: where
+    // there is no room beside it, it covers part of the owner.
+    void placeBeside(HWND owner);
 
     // Every row's control identifier: rows are numbered from here in table order. None is IDOK or
     // IDCANCEL, which IsDialogMessage sends for Enter and Esc.
@@ -51,9 +54,12 @@ protected:
     virtual void onMenuCommand(int id);
     // The window is gone; nothing of the object is used by the window procedure afterwards.
     virtual void onDestroyed() = 0;
-    // A message the layout does not handle itself (menus, system commands); nothing: the system's
-    // default handling.
+    // A message the layout does not handle itself (menus, system commands, a table's
+    // notifications); nothing: the system's default handling.
     virtual std::optional<LRESULT> onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The controls' fonts and places are set for the dpi, as the window is made and whenever its
+    // dpi changes: for what the table does not say, such as a table's column widths.
+    virtual void onDpiApplied(UINT dpi);
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -66,6 +72,7 @@ private:
     void applyDpi(UINT dpi);
     void moveControls(UINT dpi);
     void showPicture(std::size_t index, UINT dpi);
+    void fitDropDown(std::size_t index, UINT dpi);
     void fitClientArea(UINT dpi);
     LRESULT colourControl(HDC dc, HWND child);
     void paintLines();

@@ -13,8 +13,9 @@ namespace {
 
 using forms::MainControl;
 
-// The find command, with its shortcut in the menu's shortcut column.
+// The find and list commands, with their shortcuts in the menu's shortcut column.
 constexpr const wchar_t *kFindItem = L"Поиск по модели...\tCtrl+F";
+constexpr const wchar_t *kListItem = L"Замена по списку...\tCtrl+L";
 
 // A fixed frame with the system menu and the close box only.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -35,6 +36,7 @@ void MainWindow::load()
     const HMENU system = GetSystemMenu(handle(), FALSE);
     AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(system, MF_STRING, kFindCommand, kFindItem);
+    AppendMenuW(system, MF_STRING, kListCommand, kListItem);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const UINT scale = dpi();
     const auto icon = [&](int metric) {
@@ -56,14 +58,17 @@ void MainWindow::onMenuCommand(int id)
 {
     if (id == kFindCommand)
         m_application.showFind();
+    else if (id == kListCommand)
+        m_application.showList();
     else if (id == kAboutCommand)
         m_form.cmbAbout_Click();
 }
 
 std::optional<LRESULT> MainWindow::onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kFindCommand) {
-        m_application.showFind();
+    if (message == WM_SYSCOMMAND
+        && ((wParam & 0xFFF0) == kFindCommand || (wParam & 0xFFF0) == kListCommand)) {
+        onMenuCommand(static_cast<int>(wParam & 0xFFF0));
         return 0;
     }
     if (message == WM_CONTEXTMENU) {
@@ -89,6 +94,7 @@ void MainWindow::showContextMenu(LPARAM at)
     }
     const HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, kFindCommand, kFindItem);
+    AppendMenuW(menu, MF_STRING, kListCommand, kListItem);
     AppendMenuW(menu, MF_STRING, kAboutCommand, L"О программе");
     TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0,
                    handle(), nullptr);

@@ -26,6 +26,7 @@ public:
     // commands leave the low four bits to the system, and neither is a control's identifier.
     static constexpr int kFindCommand = 0x0100;
     static constexpr int kAboutCommand = 0x0110;
+    static constexpr int kListCommand = 0x0120;
 
 private:
     void onEvent(forms::ControlId control, forms::Event event) override;
