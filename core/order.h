@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/named.h"
 #include "core/order_data.h"
+#include "core/plain_decimal.h"
 #include "core/today_data.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -55,10 +59,73 @@ struct Order
     bool whole = false; // every character of the code is explained by a rule
 };
 
-// The rows read; nothing where a row is malformed (the tests name such rows).
-std::optional<Coil> readCoil(const CoilRow &row);
-std::optional<Contacts> readContacts(const AuxiliaryRow &row);
-std::optional<Terminals> readTerminals(std::string_view text);
+// The rows read; nothing where a row is malformed (the build refuses such rows in data/).
+constexpr std::optional<Coil> readCoil(const CoilRow &row)
+{
+    constexpr std::array<Named<CoilKind>, 3> kKinds { {
+        { "AC", CoilKind::Ac },
+        { "DC", CoilKind::Dc },
+        { "AC/DC", CoilKind::AcDc },
+    } };
+    constexpr std::array<Named<Frequency>, 4> kFrequencies { {
+        { "", Frequency::None },
+        { "50", Frequency::Hz50 },
+        { "60", Frequency::Hz60 },
+        { "50/60", Frequency::Hz50And60 },
+    } };
+    const auto kind = valueNamed(kKinds, row.kind);
+    const auto hz = valueNamed(kFrequencies, row.hz);
+    if (!kind || !hz)
+        return std::nullopt;
+    Coil coil { *kind, *hz, 0, 0, false, row.volts };
+    // An AC coil works at a stated frequency; a DC coil at none.
+    if ((coil.kind == CoilKind::Ac && coil.hz == Frequency::None)
+        || (coil.kind == CoilKind::Dc && coil.hz != Frequency::None))
+        return std::nullopt;
+
+    const std::size_t split = row.volts.find_first_of("-/");
+    coil.dual = split != std::string_view::npos && row.volts[split] == '/';
+    const auto low = readPlainDecimal(row.volts.substr(0, split));
+    const auto high
+        = split == std::string_view::npos ? low : readPlainDecimal(row.volts.substr(split + 1));
+    if (!low || !high)
+        return std::nullopt;
+    coil.low = *low;
+    coil.high = *high;
+    // A range runs upwards; a dual rating is an AC coil's pair at 50 and 60 Hz.
+    if ((!coil.dual && coil.low > coil.high)
+        || (coil.dual && (coil.kind != CoilKind::Ac || coil.hz != Frequency::Hz50And60)))
+        return std::nullopt;
+    return coil;
+}
+
+// A count of contacts: one or two digits.
+constexpr std::optional<int> readContactCount(std::string_view text)
+{
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (text.empty() || text.size() > 2 || !digit(text[0]) || (text.size() == 2 && !digit(text[1])))
+        return std::nullopt;
+    return text.size() == 1 ? text[0] - '0' : (text[0] - '0') * 10 + (text[1] - '0');
+}
+
+constexpr std::optional<Contacts> readContacts(const AuxiliaryRow &row)
+{
+    const auto no = readContactCount(row.no);
+    const auto nc = readContactCount(row.nc);
+    if (!no || !nc)
+        return std::nullopt;
+    return Contacts { *no, *nc };
+}
+
+constexpr std::optional<Terminals> readTerminals(std::string_view text)
+{
+    constexpr std::array<Named<Terminals>, 3> kTerminals { {
+        { "screw", Terminals::Screw },
+        { "spring", Terminals::Spring },
+        { "ring", Terminals::Ring },
+    } };
+    return valueNamed(kTerminals, text);
+}
 
 // Whether a coil serves wherever the wanted one does: at each frequency the wanted coil works at
 // (and on DC), the offered one works over at least the wanted voltages. An AC/DC coil serves AC

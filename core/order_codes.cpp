@@ -183,8 +183,10 @@ struct OrderCodes::Rules
                     addPattern(*form, implied, f);
             }
         }
+        CodeForm frameAlone;
+        frameAlone.add({ Slot::Frame, {} });
         for (std::size_t f = 0; f < frames.size(); ++f)
-            addPattern(CodeForm { { { Slot::Frame, {} } } }, std::nullopt, f, true);
+            addPattern(frameAlone, std::nullopt, f, true);
         for (const Pattern &pattern : patterns)
             byPrefix.emplace_back(pattern.prefix, &pattern);
         std::stable_sort(byPrefix.begin(), byPrefix.end(),
@@ -225,7 +227,7 @@ struct OrderCodes::Rules
                     bool frameAlone = false)
     {
         Pattern pattern { {}, {}, {}, form, implied, plan, frameAlone };
-        for (const FormPart &part : form.parts) {
+        for (const FormPart &part : form.parts()) {
             const bool literal = !part.slot || *part.slot == Slot::Frame;
             if (literal && pattern.rest.empty()) {
                 pattern.prefix += ruleKey(part.slot ? plans[plan].frame->model : part.text);
@@ -470,7 +472,7 @@ struct OrderCodes::Rules
         const auto *aux = writer->form.has(Slot::Aux) ? closestAux(*plan, order.aux) : nullptr;
         const auto *terminals
             = writer->form.has(Slot::Terminals) ? chosenTerminals(*plan, order.terminals) : nullptr;
-        for (const FormPart &part : writer->form.parts) {
+        for (const FormPart &part : writer->form.parts()) {
             if (!part.slot)
                 result.code.append(part.text);
             else if (*part.slot == Slot::Frame)

@@ -7,12 +7,15 @@
 namespace selmak {
 
 // The rows of the order-code files in data/, as their texts, in the files' order (data/README.md
-// says what each column means). The build only turns them into tables; core/order_rules.h reads
-// them, and the tests check every row.
+// says what each column means). The build makes them into tables and checks every row
+// (core/data_checks.h); core/order_codes.h reads them.
 
 // data/code_forms.csv: how a frame's whole code is written.
 struct CodeFormRow
 {
+    static constexpr std::string_view kPath = "data/code_forms.csv";
+    static constexpr std::string_view kHeader = "range,frames,form,terminals,source";
+
     std::string_view range;
     std::string_view frames; // models separated by blanks, or "*"
     std::string_view form; // "{frame}-{aux}({coil})"
@@ -24,6 +27,9 @@ struct CodeFormRow
 // data/coils.csv
 struct CoilRow
 {
+    static constexpr std::string_view kPath = "data/coils.csv";
+    static constexpr std::string_view kHeader = "range,frames,code,kind,volts,hz,source";
+
     std::string_view range;
     std::string_view frames;
     std::string_view code;
@@ -37,6 +43,9 @@ struct CoilRow
 // data/auxiliaries.csv
 struct AuxiliaryRow
 {
+    static constexpr std::string_view kPath = "data/auxiliaries.csv";
+    static constexpr std::string_view kHeader = "range,frames,code,no,nc,source";
+
     std::string_view range;
     std::string_view frames;
     std::string_view code; // empty: what the frame has when its code says nothing
@@ -49,6 +58,9 @@ struct AuxiliaryRow
 // data/terminals.csv
 struct TerminalRow
 {
+    static constexpr std::string_view kPath = "data/terminals.csv";
+    static constexpr std::string_view kHeader = "range,frames,code,terminals,source";
+
     std::string_view range;
     std::string_view frames;
     std::string_view code; // empty: what the frame has when its code says nothing

@@ -10,6 +10,10 @@ namespace selmak {
 // is. Empty fields are what the document does not determine.
 struct OrderCodeExample
 {
+    static constexpr std::string_view kPath = "tests/core/order_code_examples.csv";
+    static constexpr std::string_view kHeader
+        = "code,range,frame,kind,volts,hz,no,nc,terminals,source";
+
     std::string_view code;
     std::string_view range;
     std::string_view frame;

@@ -5,9 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
-#include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace selmak {
@@ -131,39 +129,8 @@ TEST(TodaysModel, IsTextWithTheCatalogueMarkForNone)
     }
 }
 
-// The data in data/: what the build checks, and what only the program can.
-TEST(TodayData, EveryFrameHasItsSource)
-{
-    ASSERT_FALSE(todayFrames().empty());
-    for (const TodayFrame &frame : todayFrames()) {
-        ASSERT_NE(frame.source, nullptr) << "data/today.csv:" << frame.line;
-        EXPECT_FALSE(frame.source->address.empty()) << "data/today.csv:" << frame.line;
-    }
-}
-
-TEST(TodayData, PowerAndCurrentRiseWithTheFrameInsideARange)
-{
-    std::map<std::tuple<Column, std::string_view, FrameKind>, std::vector<const TodayFrame *>>
-        ranges;
-    for (const TodayFrame &frame : todayFrames()) {
-        if (!frame.powerText.empty())
-            ranges[{ frame.column, frame.range, frame.kind }].push_back(&frame);
-    }
-    for (auto &[range, frames] : ranges) {
-        std::stable_sort(
-            frames.begin(), frames.end(),
-            [](const TodayFrame *a, const TodayFrame *b) { return a->power < b->power; });
-        for (std::size_t i = 1; i < frames.size(); ++i) {
-            const TodayFrame &a = *frames[i - 1];
-            const TodayFrame &b = *frames[i];
-            EXPECT_TRUE(b.current > a.current || (b.current == a.current && b.power > a.power))
-                << "data/today.csv:" << b.line << " " << b.model << " (" << b.powerText << " kW, "
-                << b.currentText << " A) against line " << a.line << " " << a.model << " ("
-                << a.powerText << " kW, " << a.currentText << " A)";
-        }
-    }
-}
-
+// The data in data/: what only the program can check; the build checks the rest
+// (core/data_checks.h).
 TEST(TodayData, EveryModelIsFoundByItsOwnCode)
 {
     for (const TodayFrame &frame : todayFrames()) {
