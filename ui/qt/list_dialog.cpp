@@ -12,12 +12,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QStringEncoder>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace selmak::ui {
 namespace {
@@ -95,8 +98,14 @@ void ListDialog::showTable(const forms::ListTable &table)
 {
     m_model->show(table);
     auto *view = controls().as<QTableView>(ListControl::grdResult);
-    for (std::size_t c = 0; c < table.columnCount(); ++c)
-        view->setColumnWidth(static_cast<int>(c), forms::twipsToPixels(table.widthTwips(c)));
+    // A heading is never cut short: a maker's long name widens its column.
+    const QHeaderView *header = view->horizontalHeader();
+    for (std::size_t c = 0; c < table.columnCount(); ++c) {
+        const int column = static_cast<int>(c);
+        view->setColumnWidth(
+            column,
+            std::max(forms::twipsToPixels(table.widthTwips(c)), header->sectionSizeHint(column)));
+    }
 }
 
 void ListDialog::setStatus(std::string_view text)

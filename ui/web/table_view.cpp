@@ -84,9 +84,11 @@ void TableView::setColumns()
     const val columns = document().call<val>("createDocumentFragment");
     const val headings = document().call<val>("createDocumentFragment");
     int tableWidth = 0;
+    m_widths.clear();
     for (std::size_t c = 0; c < m_headings.size(); ++c) {
         const int columnWidth = forms::twipsToPixels(m_source->widthTwips(c));
         tableWidth += columnWidth;
+        m_widths.push_back(columnWidth);
         const val column = createElement("col");
         setStyle(column, "width", pixels(columnWidth));
         columns.call<void>("append", column);
@@ -99,6 +101,36 @@ void TableView::setColumns()
     m_heading.call<void>("replaceChildren", headings);
     setStyle(m_table, "width", pixels(tableWidth));
     setAttribute(m_table, "aria-colcount", std::to_string(m_headings.size()));
+    m_unfitted = true;
+}
+
+// A heading is never cut short: a column whose heading the page's face draws wider than the
+// layout's figure (a maker's long name, a phone's larger text) widens to hold it. Measured in the
+// frame that lays the rows out anyway, and only once the window shows.
+void TableView::fitHeadings()
+{
+    const val headings = m_heading["children"];
+    if (!m_unfitted || m_region["clientWidth"].as<int>() == 0
+        || headings["length"].as<std::size_t>() != m_widths.size())
+        return;
+    m_unfitted = false;
+    std::vector<int> wider(m_widths.size(), 0);
+    for (std::size_t c = 0; c < m_widths.size(); ++c) {
+        const val heading = headings[c];
+        wider[c] = heading["scrollWidth"].as<int>() - heading["clientWidth"].as<int>();
+    }
+    if (std::none_of(wider.begin(), wider.end(), [](int by) { return by > 0; }))
+        return;
+    const val columns = m_columns["children"];
+    int tableWidth = 0;
+    for (std::size_t c = 0; c < m_widths.size(); ++c) {
+        if (wider[c] > 0) {
+            m_widths[c] += wider[c];
+            setStyle(columns[c], "width", pixels(m_widths[c]));
+        }
+        tableWidth += m_widths[c];
+    }
+    setStyle(m_table, "width", pixels(tableWidth));
 }
 
 // The rows in view, and kSpare more on either side; the rest are two spacers.
@@ -106,6 +138,7 @@ void TableView::render()
 {
     if (!m_source)
         return;
+    fitHeadings();
     const std::size_t rows = m_source->rowCount();
     const double height = rowHeight();
     const double top = m_region["scrollTop"].as<double>();

@@ -29,6 +29,7 @@ public:
 private:
     void render();
     void setColumns();
+    void fitHeadings();
     double rowHeight() const;
 
     val m_region;
@@ -38,10 +39,12 @@ private:
     val m_body;
     const forms::ListTable *m_source = nullptr;
     std::vector<std::string> m_headings;
+    std::vector<int> m_widths; // each column's, in CSS pixels
     std::size_t m_first = 0; // the rows in the page
     std::size_t m_last = 0;
     bool m_stale = true; // the rows in the page are not the table's
     bool m_drawing = false; // a frame is asked for
+    bool m_unfitted = false; // the headings are not yet measured against their columns
 };
 
 } // namespace selmak::web

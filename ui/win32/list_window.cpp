@@ -5,6 +5,7 @@
 #include "forms/list_table.h"
 #include "ui/win32/text.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <cstring>
 
@@ -15,6 +16,9 @@ using forms::ListControl;
 
 // A fixed dialog frame, which shows no icon, with the close box only.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+// A column heading's room beside its text at 96 dpi: the header's margin of three edges on
+// either side, and a little for the divider.
+constexpr int kHeadingMargin = 16;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 std::string windowText(HWND control)
@@ -92,7 +96,14 @@ void ListWindow::setColumns(UINT dpi)
         LVCOLUMNW column {};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.pszText = m_headings[c].data();
-        column.cx = MulDiv(m_table->widthTwips(c), static_cast<int>(dpi), forms::kTwipsPerInch);
+        // A heading is never cut short: a maker's long name widens its column. The margin is
+        // the header's own on either side of its text.
+        const int heading
+            = static_cast<int>(SendMessageW(table, LVM_GETSTRINGWIDTHW, 0,
+                                            reinterpret_cast<LPARAM>(m_headings[c].c_str())))
+            + MulDiv(kHeadingMargin, static_cast<int>(dpi), 96);
+        column.cx = std::max(
+            MulDiv(m_table->widthTwips(c), static_cast<int>(dpi), forms::kTwipsPerInch), heading);
         column.iSubItem = static_cast<int>(c);
         SendMessageW(table, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
     }
