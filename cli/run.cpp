@@ -121,22 +121,6 @@ bool blank(std::string_view text)
     });
 }
 
-// What a row views beside itself: the rated hits and what the code reads as.
-struct Viewed
-{
-    std::vector<ModelHit> hits;
-    Order order;
-};
-
-// A line's answer as a row, kept in `viewed`.
-AnswerRow rowOf(std::string_view query, const Answer &found, Viewed &viewed)
-{
-    viewed.hits = found.rated();
-    viewed.order = found.order;
-    return { query, found.kind, found.outcome, viewed.hits,
-             viewed.order.frame != nullptr ? &viewed.order : nullptr };
-}
-
 // One line of a list answered, and where the memo keeps it (none for a line not looked up);
 // valid until the next.
 AnswerRow answered(std::string_view query, bool cut, lists::AnswerMemo &memo,
@@ -148,8 +132,7 @@ AnswerRow answered(std::string_view query, bool cut, lists::AnswerMemo &memo,
     if (blank(query))
         return { query, QueryKind::Model, Outcome::Found, {} };
     kept = &memo.answer(query);
-    return { query, kept->kind, kept->outcome, kept->hits,
-             kept->order.frame != nullptr ? &kept->order : nullptr };
+    return kept->row(query);
 }
 
 int runList(const Options &options, lists::ListReader &reader, Stream &out)
@@ -253,8 +236,8 @@ int runSingle(const Options &options, Stream &out, Stream &err, Language)
 {
     const QueryKind kind = kindOf(options.mode);
     const Answer found = answer(options.subject, kind);
-    Viewed viewed;
-    const AnswerRow row = rowOf(options.subject, found, viewed);
+    const lists::RowAnswer viewed = lists::RowAnswer::of(found);
+    const AnswerRow row = viewed.row(options.subject);
     const std::vector<ModelHit> &hits = viewed.hits;
     const bool stepped = std::any_of(hits.begin(), hits.end(),
                                      [](const ModelHit &hit) { return hit.step != kNoStep; });

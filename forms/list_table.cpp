@@ -203,25 +203,18 @@ std::string ListTable::lookedUp(const Line &line) const
 
 void ListTable::answer(Line &line)
 {
-    line.kind = QueryKind::Model;
-    line.outcome = Outcome::Found;
-    line.hits.clear();
-    line.order = {};
+    line.found = {};
     if (!line.hasText)
         return;
     std::string_view field;
     if (line.cut) {
-        line.outcome = Outcome::LineTooLong;
+        line.found.outcome = Outcome::LineTooLong;
     } else if (m_column < 1
                || !lists::fieldAt(line.text, kTab, static_cast<std::size_t>(m_column - 1), field)) {
-        line.outcome = Outcome::NoSuchColumn;
+        line.found.outcome = Outcome::NoSuchColumn;
     } else {
         // A bill names the same part numbers row after row: each is looked up once.
-        const lists::RowAnswer &found = m_memo.answer(lists::fieldValue(field));
-        line.kind = found.kind;
-        line.outcome = found.outcome;
-        line.hits = found.hits;
-        line.order = found.order;
+        line.found = m_memo.answer(lists::fieldValue(field));
     }
 }
 
@@ -233,7 +226,8 @@ void ListTable::reshape()
     m_heading = false;
     if (m_lines.size() >= 2 && m_lines.front().hasText) {
         const Line &first = m_lines.front();
-        const bool answersNothing = !isFound(first.outcome) && first.outcome != Outcome::Candidate;
+        const bool answersNothing
+            = !isFound(first.found.outcome) && first.found.outcome != Outcome::Candidate;
         m_heading = answersNothing && !hasDigit(lookedUp(first))
             && std::any_of(m_lines.begin() + 1, m_lines.end(),
                            [](const Line &l) { return l.hasText; });
@@ -318,21 +312,16 @@ std::string ListTable::cell(std::size_t row, std::size_t column) const
     if (at.part == Part::Own)
         return ownCell(line.text, at.own);
     if (at.part == Part::Note)
-        return line.hasText ? std::string(outcomeText(line.outcome, line.kind)) : std::string();
+        return line.hasText ? std::string(outcomeText(line.found.outcome, line.found.kind))
+                            : std::string();
     static constexpr std::array<lists::Found, 5> kFound { lists::Found::Step, lists::Found::PowerKw,
                                                           lists::Found::CurrentA,
                                                           lists::Found::Model,
                                                           lists::Found::Today };
     std::string text;
-    lists::appendFoundText(text, kFound[static_cast<std::size_t>(at.part) - 1], answered(line, {}),
+    lists::appendFoundText(text, kFound[static_cast<std::size_t>(at.part) - 1], line.found.row({}),
                            at.maker);
     return text;
-}
-
-lists::AnswerRow ListTable::answered(const Line &line, std::string_view query)
-{
-    return { query, line.kind, line.outcome, line.hits,
-             line.order.frame != nullptr ? &line.order : nullptr };
 }
 
 ListTable::Counts ListTable::counts() const
@@ -342,7 +331,7 @@ ListTable::Counts ListTable::counts() const
         const Line &line = lineOf(row);
         if (line.hasText) {
             ++counts.lines;
-            counts.found += isFound(line.outcome) ? 1 : 0;
+            counts.found += isFound(line.found.outcome) ? 1 : 0;
         }
     }
     return counts;
@@ -376,7 +365,7 @@ std::string ListTable::saveBytes() const
         // The query is the line as typed, whatever column was asked for.
         for (const Line &line : m_lines) {
             const std::string query = ownCell(line.text, 0);
-            writer.appendRow(out, answered(line, query));
+            writer.appendRow(out, line.found.row(query));
         }
         return out;
     }
@@ -407,7 +396,7 @@ std::string ListTable::saveBytes() const
             writer.appendUntouched(out, record);
         } else {
             const std::string query = lookedUp(line);
-            writer.appendRow(out, record, answered(line, query));
+            writer.appendRow(out, record, line.found.row(query));
         }
     }
     return out;

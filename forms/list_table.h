@@ -90,10 +90,7 @@ private:
         bool hasText = false;
         std::size_t cells = 0; // how many it has; none without text
         bool cut = false; // longer than the reader keeps
-        QueryKind kind = QueryKind::Model;
-        Outcome outcome = Outcome::Found;
-        std::vector<ModelHit> hits; // Answer::rated()
-        Order order; // the code read as a whole order code; no frame for a number
+        lists::RowAnswer found; // Found for a line without text
         std::optional<FileRecord> record;
     };
     struct File
@@ -111,7 +108,6 @@ private:
     };
 
     void answer(Line &line);
-    static lists::AnswerRow answered(const Line &line, std::string_view query);
     std::string lookedUp(const Line &line) const;
     void reshape();
     Place place(std::size_t column) const;

@@ -6,6 +6,7 @@
 #include "cli/json_writer.h"
 #include "cli/text_writer.h"
 #include "core/utf8.h"
+#include "lists/answer_memo.h"
 #include "lists/bill_writer.h"
 #include "lists/csv_split.h"
 #include "lists/list_reader.h"
@@ -24,10 +25,8 @@ using selmak::fuzz::require;
 
 void checkWriters(std::string_view query)
 {
-    const Answer found = answer(query);
-    const std::vector<ModelHit> hits = found.rated();
-    const lists::AnswerRow row { query, found.kind, found.outcome, hits,
-                                 found.order.frame != nullptr ? &found.order : nullptr };
+    const lists::RowAnswer found = lists::RowAnswer::of(answer(query));
+    const lists::AnswerRow row = found.row(query);
     const std::vector<Column> makers { Column::Abb, Column::Iek };
     std::string json;
     cli::JsonWriter(makers).appendRow(json, row);

@@ -5,6 +5,16 @@
 
 namespace selmak::lists {
 
+RowAnswer RowAnswer::of(const Answer &found)
+{
+    return { found.kind, found.outcome, found.rated(), found.order, {} };
+}
+
+AnswerRow RowAnswer::row(std::string_view query) const
+{
+    return { query, kind, outcome, hits, order.frame != nullptr ? &order : nullptr };
+}
+
 RowAnswer &AnswerMemo::answer(std::string_view text)
 {
     std::string key(text);
@@ -16,12 +26,7 @@ RowAnswer &AnswerMemo::answer(std::string_view text)
     }
     if (const auto older = m_older.find(key); older != m_older.end())
         return m_newer.emplace(std::move(key), std::move(older->second)).first->second;
-    Answer found = selmak::answer(text);
-    std::vector<ModelHit> hits = found.rated();
-    return m_newer
-        .emplace(std::move(key),
-                 RowAnswer { found.kind, found.outcome, std::move(hits), found.order, {} })
-        .first->second;
+    return m_newer.emplace(std::move(key), RowAnswer::of(selmak::answer(text))).first->second;
 }
 
 } // namespace selmak::lists

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/answer.h"
+#include "lists/csv_columns.h"
 
 #include <cstddef>
 #include <string>
@@ -14,10 +15,15 @@ namespace selmak::lists {
 // A line's answer as a list's row shows it: the rated hits (Answer::rated()) and the order read.
 struct RowAnswer
 {
-    QueryKind kind;
-    Outcome outcome;
+    static RowAnswer of(const Answer &found);
+
+    // The row a writer takes for `query`, viewing this answer: valid while it lives.
+    AnswerRow row(std::string_view query) const;
+
+    QueryKind kind = QueryKind::Model;
+    Outcome outcome = Outcome::Found;
     std::vector<ModelHit> hits;
-    Order order;
+    Order order; // no frame for a number, or where nothing was found
     // What a run's writer made of the line, kept for the next time it recurs: a run writes every
     // line in one format, and a line's text decides its row.
     std::string written;
